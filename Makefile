@@ -1,0 +1,45 @@
+# The two commands of the README: `make run` and `make test`. Each installs what a fresh
+# Debian 12 machine lacks, configures once, builds and runs.
+BUILD      ?= build
+GENERATOR  ?= Ninja
+JOBS       ?= $(shell nproc)
+
+BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
+                  libgtest-dev libgmock-dev fonts-liberation fonts-dejavu-core
+TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins
+RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
+
+.PHONY: all run test build configure deps-build deps-test artwork clean
+
+all: build
+
+deps-build:
+	@scripts/ensure-packages $(BUILD_PACKAGES)
+
+deps-test:
+	@scripts/ensure-packages $(TEST_PACKAGES)
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: deps-build $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: deps-test configure
+	cmake --build $(BUILD) -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: deps-build configure
+	@scripts/ensure-packages $(RUN_PACKAGES)
+	cmake --build $(BUILD) -j $(JOBS) --target zelvarin
+	$(BUILD)/app/zelvarin
+
+# Draws every picture in assets/ anew (the result depends on neither time nor chance).
+artwork: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_artwork
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/artwork/zelvarin_artwork assets docs/artwork.png
+
+clean:
+	rm -rf $(BUILD)

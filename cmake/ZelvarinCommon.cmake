@@ -1,0 +1,31 @@
+# The language level and warnings every target of the project shares, and the one way a
+# test is added, so that no folder repeats them.
+add_library(zelvarin_common INTERFACE)
+target_compile_features(zelvarin_common INTERFACE cxx_std_20)
+if(MSVC)
+    target_compile_options(zelvarin_common INTERFACE /W4 /permissive- /utf-8)
+else()
+    target_compile_options(zelvarin_common INTERFACE -Wall -Wextra -Wpedantic)
+endif()
+
+# The application's identity, written in one place (the project() call) and handed to C++.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/app_identity.h.in
+               ${PROJECT_BINARY_DIR}/generated/zelvarin/app_identity.h @ONLY)
+add_library(zelvarin_identity INTERFACE)
+target_include_directories(zelvarin_identity INTERFACE ${PROJECT_BINARY_DIR}/generated)
+
+# zelvarin_add_test(NAME name SOURCES ... LIBS ... [GUI])
+# A GUI test runs with the offscreen platform so it never needs a display.
+function(zelvarin_add_test)
+    cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+    add_executable(${T_NAME} ${T_SOURCES})
+    target_link_libraries(${T_NAME} PRIVATE zelvarin_common ${T_LIBS})
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set(env ${T_ENVIRONMENT})
+    if(T_GUI)
+        list(APPEND env QT_QPA_PLATFORM=offscreen)
+    endif()
+    if(env)
+        set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}")
+    endif()
+endfunction()
