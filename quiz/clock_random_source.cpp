@@ -1,0 +1,23 @@
+#include "clock_random_source.h"
+
+#include <chrono>
+
+namespace zelvarin {
+
+void ClockRandomSource::reseedFromClock()
+{
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    m_engine.seed(static_cast<std::uint64_t>(ticks));
+}
+
+double ClockRandomSource::next()
+{
+    // uniform_real_distribution may round up to its upper bound on some libraries; a draw
+    // must stay below 1.
+    double r = m_uniform(m_engine);
+    while (r >= 1.0)
+        r = m_uniform(m_engine);
+    return r;
+}
+
+} // namespace zelvarin

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ports.h"
+#include "test_state.h"
+#include "view_state.h"
+
+namespace zelvarin {
+
+// The rules of a test. It works on the test state and on the view state, a plain model of
+// the main window; the window draws the view state after each operation. Every message box
+// is shown through the MessagePort with the view state already complete up to that moment,
+// so the window can draw it first (the grade shows over the marked seventh question).
+class QuizEngine
+{
+public:
+    QuizEngine(RandomSource &random, MessagePort &messages, ProgramExit &exit);
+
+    // New test (Command4, mnuNew, F2): draws 7 of the 17 questions and resets every frame.
+    void NewTest();
+    // Accept answer (Command1): marks the chosen option; after step 6 shows the grade.
+    void AcceptAnswer();
+    // Next question (Command2): hides the answered frame and shows the next drawn one.
+    void NextQuestion();
+    // Exit (Command3, mnuExit): ends the program at once.
+    void ExitProgram();
+
+    // The pupil's click on an option (or an arrow-key move): the options of one frame
+    // exclude each other. A frame that is hidden or locked takes no choice.
+    void chooseOption(int question, OptionName option);
+
+    const ViewState &view() const { return m_view; }
+    const TestState &test() const { return m_test; }
+
+    // Only for tests: a view with other keys than the bank's, to prove how keys compare.
+    ViewState &viewForTesting() { return m_view; }
+
+private:
+    void ShowGrade();
+    int questionOnView() const;
+    void putOnView(int step);
+
+    RandomSource &m_random;
+    MessagePort &m_messages;
+    ProgramExit &m_exit;
+    TestState m_test;
+    ViewState m_view;
+};
+
+} // namespace zelvarin

@@ -1,0 +1,68 @@
+// The draw of a new test: 7 distinct questions, repeats drawn again for their own step only.
+#include "scripted_ports.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace zelvarin::testing {
+namespace {
+
+TEST(Draw, SevenDistinctQuestionsAndUnusedSlotsStayZero)
+{
+    EngineFixture f;
+    for (int round = 0; round < 50; ++round) {
+        f.engine.NewTest();
+        const auto &order = f.engine.test().QuestionOrder;
+        std::set<int> drawn(order.begin(), order.begin() + 7);
+        EXPECT_EQ(drawn.size(), 7U);
+        EXPECT_GE(*drawn.begin(), 0);
+        EXPECT_LE(*drawn.rbegin(), 16);
+        for (std::size_t i = 7; i < order.size(); ++i)
+            EXPECT_EQ(order[i], 0) << "slot " << i;
+    }
+}
+
+TEST(Draw, RepeatedValueIsDrawnAgainForItsOwnStepOnly)
+{
+    EngineFixture f;
+    // 5, 9, then 5 and 9 again (rejected for step 2), then 2, ...
+    for (int q : {5, 9, 5, 9, 2, 2, 11, 0, 16, 7})
+        f.random.script.push_back(EngineFixture::drawing(q));
+    f.engine.NewTest();
+    const auto &order = f.engine.test().QuestionOrder;
+    const std::array<int, 7> expected{5, 9, 2, 11, 0, 16, 7};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(order[i], expected[i]) << "step " << i;
+    EXPECT_EQ(f.random.served, 10);
+    EXPECT_TRUE(f.engine.test().DrawIsUnique);
+}
+
+TEST(Draw, ProductIsFlooredAcrossTheWholeRange)
+{
+    EngineFixture f;
+    // The largest double below 1 must still give question 16, and 0 gives question 0.
+    f.random.script = {0.0, 0.9999999999999999, 1.0 / 17.0, 0.9999 / 17.0 + 2.0 / 17.0, 0.5, 0.25,
+                       0.75};
+    f.engine.NewTest();
+    const auto &order = f.engine.test().QuestionOrder;
+    EXPECT_EQ(order[0], 0);
+    EXPECT_EQ(order[1], 16);
+    EXPECT_EQ(order[2], 1);
+    EXPECT_EQ(order[3], 2);
+    EXPECT_EQ(order[4], 8);
+    EXPECT_EQ(order[5], 4);
+    EXPECT_EQ(order[6], 12);
+}
+
+TEST(Draw, GeneratorIsReseededAtEveryNewTest)
+{
+    EngineFixture f;
+    f.engine.NewTest();
+    f.engine.NewTest();
+    f.engine.NewTest();
+    EXPECT_EQ(f.random.reseeds, 3);
+}
+
+} // namespace
+} // namespace zelvarin::testing

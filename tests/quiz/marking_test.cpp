@@ -1,0 +1,150 @@
+// Accepting an answer: the guard, and the marks for every key and every choice.
+#include "question_bank.h"
+#include "quiz_texts.h"
+#include "scripted_ports.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvarin::testing {
+namespace {
+
+// Questions with the keys aa, bb and cc.
+constexpr int kKeyAa = 0;
+constexpr int kKeyBb = 1;
+constexpr int kKeyCc = 3;
+
+struct MarkingCase
+{
+    const char *name;
+    int question;
+    OptionName choice;
+};
+
+class Marking : public ::testing::TestWithParam<MarkingCase>
+{};
+
+TEST_P(Marking, ChosenOptionIsMarkedAgainstTheKey)
+{
+    const MarkingCase c = GetParam();
+    EngineFixture f;
+    f.newTestAsking({4, c.question, 6, 7, 8, 9, 10});
+    f.engine.chooseOption(4, OptionName::aa); // step 0 answered right: question 4, key aa
+    f.engine.AcceptAnswer();
+    f.engine.NextQuestion();
+    f.engine.chooseOption(c.question, c.choice);
+    f.engine.AcceptAnswer();
+
+    const FrameView &frame = f.engine.view().Frame[static_cast<std::size_t>(c.question)];
+    const OptionName key = OptionName(QuestionBank[c.question].key[0] - 'a');
+    const bool right = key == c.choice;
+    for (OptionName n : kOptionNames) {
+        const OptionView &o = frame.option(n);
+        SCOPED_TRACE(std::string(nameOf(n)));
+        EXPECT_EQ(o.Value, n == c.choice);
+        EXPECT_EQ(o.Strikethrough, !right && n == c.choice);
+        const Colour expected = n == key        ? colours::kBlue
+                                : n == c.choice ? colours::kRed
+                                                : colours::kBlack;
+        EXPECT_EQ(o.ForeColor, expected);
+    }
+    EXPECT_EQ(frame.YesVisible, right);
+    EXPECT_EQ(frame.NoVisible, !right);
+    EXPECT_FALSE(frame.Picture2Visible);
+    EXPECT_FALSE(frame.Enabled);
+    EXPECT_TRUE(frame.Visible);
+
+    // Slot 1 holds step 1, whatever the question's index.
+    const SlotView &slot = f.engine.view().Box[1];
+    EXPECT_EQ(slot.Text, right ? texts::kRight : texts::kWrong);
+    EXPECT_EQ(slot.BackColor, right ? colours::kRightSlot : colours::kWrongSlot);
+    EXPECT_EQ(f.engine.test().CorrectCount, right ? 2 : 1);
+    EXPECT_FALSE(f.engine.view().Command1Enabled);
+    EXPECT_TRUE(f.engine.view().Command2Enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKeyAndChoice, Marking,
+                         ::testing::Values(MarkingCase{"KeyAaChoseAa", kKeyAa, OptionName::aa},
+                                           MarkingCase{"KeyAaChoseBb", kKeyAa, OptionName::bb},
+                                           MarkingCase{"KeyAaChoseCc", kKeyAa, OptionName::cc},
+                                           MarkingCase{"KeyBbChoseAa", kKeyBb, OptionName::aa},
+                                           MarkingCase{"KeyBbChoseBb", kKeyBb, OptionName::bb},
+                                           MarkingCase{"KeyBbChoseCc", kKeyBb, OptionName::cc},
+                                           MarkingCase{"KeyCcChoseAa", kKeyCc, OptionName::aa},
+                                           MarkingCase{"KeyCcChoseBb", kKeyCc, OptionName::bb},
+                                           MarkingCase{"KeyCcChoseCc", kKeyCc, OptionName::cc}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Guard, NoChoiceShowsTheMessageAndChangesNothing)
+{
+    EngineFixture f;
+    f.newTestAsking({2, 3, 4, 5, 6, 7, 8});
+    const ViewState viewBefore = f.engine.view();
+    const TestState testBefore = f.engine.test();
+
+    f.engine.AcceptAnswer();
+
+    ASSERT_EQ(f.messages.shown.size(), 1U);
+    EXPECT_EQ(f.messages.shown[0].text, "Не сте отговорили на текущия въпрос!");
+    EXPECT_EQ(f.messages.shown[0].title, "");
+    EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(f.engine.view(), viewBefore);
+    EXPECT_EQ(f.engine.test(), testBefore);
+
+    // The pupil can choose and accept again for the same step.
+    f.engine.chooseOption(2, OptionName::bb);
+    f.engine.AcceptAnswer();
+    EXPECT_EQ(f.engine.view().Box[0].Text, "Правилен");
+    EXPECT_EQ(f.messages.shown.size(), 1U);
+}
+
+TEST(KeyComparison, KeyIsComparedExactlyAndCaseSensitively)
+{
+    for (const char *odd : {"AA", "aa ", " aa", "Aa", ""}) {
+        EngineFixture f;
+        f.newTestAsking({0, 1, 2, 3, 4, 5, 6});
+        f.engine.viewForTesting().Frame[0].Text1 = odd;
+        f.engine.chooseOption(0, OptionName::aa);
+        f.engine.AcceptAnswer();
+        const FrameView &frame = f.engine.view().Frame[0];
+        SCOPED_TRACE(odd);
+        EXPECT_EQ(frame.option(OptionName::aa).ForeColor, colours::kRed);
+        EXPECT_TRUE(frame.option(OptionName::aa).Strikethrough);
+        EXPECT_EQ(frame.option(OptionName::bb).ForeColor, colours::kBlack);
+        EXPECT_EQ(frame.option(OptionName::cc).ForeColor, colours::kBlack);
+        EXPECT_TRUE(frame.NoVisible);
+        EXPECT_EQ(f.engine.view().Box[0].Text, "Грешен");
+        EXPECT_EQ(f.engine.test().CorrectCount, 0);
+    }
+}
+
+TEST(Choosing, OptionsOfOneFrameExcludeEachOtherAndFramesAreIndependent)
+{
+    EngineFixture f;
+    f.newTestAsking({3, 4, 5, 6, 7, 8, 9});
+    f.engine.chooseOption(3, OptionName::aa);
+    f.engine.chooseOption(3, OptionName::cc);
+    const FrameView &frame = f.engine.view().Frame[3];
+    EXPECT_FALSE(frame.option(OptionName::aa).Value);
+    EXPECT_FALSE(frame.option(OptionName::bb).Value);
+    EXPECT_TRUE(frame.option(OptionName::cc).Value);
+
+    // Frame 4 is hidden: a click there (it cannot normally happen) changes nothing.
+    f.engine.chooseOption(4, OptionName::bb);
+    for (const OptionView &o : f.engine.view().Frame[4].Options)
+        EXPECT_FALSE(o.Value);
+}
+
+TEST(Choosing, LockedFrameKeepsItsChoiceAndMarks)
+{
+    EngineFixture f;
+    f.newTestAsking({3, 4, 5, 6, 7, 8, 9});
+    f.engine.chooseOption(3, OptionName::bb);
+    f.engine.AcceptAnswer();
+    const FrameView marked = f.engine.view().Frame[3];
+    f.engine.chooseOption(3, OptionName::cc);
+    f.engine.chooseOption(3, OptionName::aa);
+    EXPECT_EQ(f.engine.view().Frame[3], marked);
+}
+
+} // namespace
+} // namespace zelvarin::testing

@@ -1,0 +1,221 @@
+// Moving through a test, the grade, new tests from every phase, and exit.
+#include "quiz_texts.h"
+#include "scripted_ports.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zelvarin::testing {
+namespace {
+
+constexpr std::array<int, 7> kAsked{8, 2, 15, 0, 11, 6, 13};
+// Keys of the questions above: bb, bb, bb, aa, aa, cc, cc.
+constexpr std::array<OptionName, 7> kRightChoices{OptionName::bb, OptionName::bb, OptionName::bb,
+                                                  OptionName::aa, OptionName::aa, OptionName::cc,
+                                                  OptionName::cc};
+
+int visibleFrames(const ViewState &view)
+{
+    return static_cast<int>(
+        std::count_if(view.Frame.begin(), view.Frame.end(), [](auto &f) { return f.Visible; }));
+}
+
+// Answers steps 0..last, right where rightAt says so.
+void answerSteps(EngineFixture &f, int last, const std::array<bool, 7> &rightAt)
+{
+    for (int step = 0; step <= last; ++step) {
+        if (step > 0)
+            f.engine.NextQuestion();
+        const OptionName right = kRightChoices[static_cast<std::size_t>(step)];
+        const OptionName wrong = right == OptionName::aa ? OptionName::cc : OptionName::aa;
+        f.engine.chooseOption(kAsked[static_cast<std::size_t>(step)],
+                              rightAt[static_cast<std::size_t>(step)] ? right : wrong);
+        f.engine.AcceptAnswer();
+    }
+}
+
+TEST(WholeTest, FromDrawToGradeAndClearedStrip)
+{
+    EngineFixture f;
+    f.newTestAsking(kAsked);
+    const std::array<bool, 7> rightAt{true, false, true, true, false, true, true};
+
+    for (int step = 0; step < 7; ++step) {
+        const int q = kAsked[static_cast<std::size_t>(step)];
+        if (step > 0) {
+            f.engine.NextQuestion();
+            EXPECT_FALSE(f.engine.view().Frame[static_cast<std::size_t>(kAsked[step - 1])].Visible);
+        }
+        const FrameView &frame = f.engine.view().Frame[static_cast<std::size_t>(q)];
+        EXPECT_EQ(visibleFrames(f.engine.view()), 1);
+        EXPECT_TRUE(frame.Visible);
+        EXPECT_TRUE(frame.Enabled);
+        EXPECT_EQ(frame.Caption, " " + std::to_string(step + 1) + "-и   въпрос ");
+        EXPECT_TRUE(f.engine.view().Command1Enabled);
+        EXPECT_FALSE(f.engine.view().Command2Enabled);
+        const OptionName right = kRightChoices[static_cast<std::size_t>(step)];
+        f.engine.chooseOption(q, rightAt[static_cast<std::size_t>(step)]
+                                     ? right
+                                     : (right == OptionName::aa ? OptionName::bb : OptionName::aa));
+        f.engine.AcceptAnswer();
+        EXPECT_EQ(f.engine.view().Command2Enabled, step < 6);
+    }
+
+    // The grade box opened over the marked seventh question and the filled strip.
+    ASSERT_EQ(f.messages.shown.size(), 1U);
+    const ShownMessage &grade = f.messages.shown[0];
+    EXPECT_EQ(grade.text, "Отговорихте правилно на 5 въпроса и оценката Ви е Мн. добър (5)");
+    EXPECT_EQ(grade.title, "Резултат");
+    EXPECT_EQ(grade.icon, MessageIcon::Information);
+    EXPECT_TRUE(grade.viewWhenShown.Frame[13].Visible);
+    EXPECT_TRUE(grade.viewWhenShown.Frame[13].YesVisible);
+    EXPECT_EQ(grade.viewWhenShown.Box[6].Text, "Правилен");
+    EXPECT_EQ(grade.viewWhenShown.Box[1].Text, "Грешен");
+    EXPECT_FALSE(grade.viewWhenShown.Command2Enabled);
+
+    // After the box: no frame, an empty strip in the window colour, both buttons greyed.
+    const ViewState &view = f.engine.view();
+    EXPECT_EQ(visibleFrames(view), 0);
+    for (const SlotView &slot : view.Box) {
+        EXPECT_EQ(slot.Text, "");
+        EXPECT_EQ(slot.BackColor, colours::kSystemWindow);
+    }
+    EXPECT_FALSE(view.Command1Enabled);
+    EXPECT_FALSE(view.Command2Enabled);
+    EXPECT_EQ(*f.engine.test().CurrentStep, 6);
+    EXPECT_EQ(f.engine.test().CorrectCount, 5);
+}
+
+struct GradeCase
+{
+    int correct;
+    const char *message;
+};
+
+class Grade : public ::testing::TestWithParam<GradeCase>
+{};
+
+TEST_P(Grade, MessageForEveryCount)
+{
+    const GradeCase c = GetParam();
+    EngineFixture f;
+    f.newTestAsking(kAsked);
+    std::array<bool, 7> rightAt{};
+    for (int i = 0; i < c.correct; ++i)
+        rightAt[static_cast<std::size_t>(i)] = true;
+    answerSteps(f, 6, rightAt);
+    ASSERT_EQ(f.messages.shown.size(), 1U);
+    EXPECT_EQ(f.messages.shown[0].text, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ZeroToSeven, Grade,
+    ::testing::Values(
+        GradeCase{0, "Отговорихте правилно на 0 въпроса и оценката Ви е Слаб (2)"},
+        GradeCase{1, "Отговорихте правилно на 1 въпроса и оценката Ви е Слаб (2)"},
+        GradeCase{2, "Отговорихте правилно на 2 въпроса и оценката Ви е Слаб (2)"},
+        GradeCase{3, "Отговорихте правилно на 3 въпроса и оценката Ви е Среден (3)"},
+        GradeCase{4, "Отговорихте правилно на 4 въпроса и оценката Ви е Добър (4)"},
+        GradeCase{5, "Отговорихте правилно на 5 въпроса и оценката Ви е Мн. добър (5)"},
+        GradeCase{6, "Отговорихте правилно на 6 въпроса и оценката Ви е Отличен (6)"},
+        GradeCase{7, "Отговорихте правилно на 7 въпроса и оценката Ви е Отличен (6)"}),
+    [](const auto &info) { return "Correct" + std::to_string(info.param.correct); });
+
+TEST(GradeTable, CountsOutsideTheTableTakeGradeTwo)
+{
+    EXPECT_EQ(texts::gradeMessage(8), "Отговорихте правилно на 8 въпроса и оценката Ви е Слаб (2)");
+    EXPECT_EQ(texts::gradeMessage(-1),
+              "Отговорихте правилно на -1 въпроса и оценката Ви е Слаб (2)");
+}
+
+// The phases a new test can start from.
+enum class Phase { Idle, Answering, Answered, Finished };
+
+std::string phaseName(Phase p)
+{
+    constexpr std::array<const char *, 4> names{"Idle", "Answering", "Answered", "Finished"};
+    return names[static_cast<std::size_t>(p)];
+}
+
+class NewTestFrom : public ::testing::TestWithParam<Phase>
+{};
+
+TEST_P(NewTestFrom, EveryPhaseLeadsToAFreshFirstStep)
+{
+    EngineFixture f;
+    std::array<bool, 7> allWrong{};
+    switch (GetParam()) {
+    case Phase::Idle:
+        break;
+    case Phase::Answering:
+        f.newTestAsking(kAsked);
+        answerSteps(f, 1, allWrong);
+        f.engine.NextQuestion();
+        f.engine.chooseOption(kAsked[2], OptionName::cc);
+        break;
+    case Phase::Answered:
+        f.newTestAsking(kAsked);
+        answerSteps(f, 2, {true, true, true});
+        ASSERT_TRUE(f.engine.view().Command2Enabled);
+        break;
+    case Phase::Finished:
+        f.newTestAsking(kAsked);
+        answerSteps(f, 6, allWrong);
+        break;
+    }
+
+    const std::array<int, 7> next{15, 2, 9, 1, 0, 4, 16};
+    f.newTestAsking(next);
+
+    const ViewState &view = f.engine.view();
+    EXPECT_EQ(visibleFrames(view), 1);
+    EXPECT_TRUE(view.Frame[15].Visible);
+    EXPECT_EQ(view.Frame[15].Caption, " 1-и   въпрос ");
+    EXPECT_TRUE(view.Command1Enabled);
+    // Next question is greyed whatever the phase, so the first question cannot be skipped.
+    EXPECT_FALSE(view.Command2Enabled);
+    EXPECT_EQ(*f.engine.test().CurrentStep, 0);
+    EXPECT_EQ(f.engine.test().CorrectCount, 0);
+    for (std::size_t i = 0; i < view.Frame.size(); ++i) {
+        const FrameView &frame = view.Frame[i];
+        SCOPED_TRACE("frame " + std::to_string(i));
+        EXPECT_TRUE(frame.Enabled);
+        EXPECT_TRUE(frame.Picture2Visible);
+        EXPECT_FALSE(frame.YesVisible);
+        EXPECT_FALSE(frame.NoVisible);
+        for (const OptionView &o : frame.Options)
+            EXPECT_EQ(o, (OptionView{false, colours::kBlack, false}));
+    }
+    for (const SlotView &slot : view.Box)
+        EXPECT_EQ(slot, (SlotView{"", colours::kSystemWindow}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Phases, NewTestFrom,
+                         ::testing::Values(Phase::Idle, Phase::Answering, Phase::Answered,
+                                           Phase::Finished),
+                         [](const auto &info) { return phaseName(info.param); });
+
+TEST(Frames, HiddenFramesKeepTheirLastCaption)
+{
+    EngineFixture f;
+    EXPECT_EQ(f.engine.view().Frame[kAsked[1]].Caption, "Frame1");
+    f.newTestAsking(kAsked);
+    answerSteps(f, 1, {});
+    f.newTestAsking({3, 4, 5, 6, 7, 9, 10});
+    EXPECT_EQ(f.engine.view().Frame[kAsked[1]].Caption, " 2-и   въпрос ");
+    EXPECT_EQ(f.engine.view().Frame[kAsked[2]].Caption, "Frame1");
+}
+
+TEST(Exit, EndsTheProgramInAnyPhase)
+{
+    EngineFixture f;
+    f.engine.ExitProgram();
+    f.newTestAsking(kAsked);
+    f.engine.ExitProgram();
+    EXPECT_EQ(f.exit.calls, 2);
+    EXPECT_TRUE(f.messages.shown.empty());
+}
+
+} // namespace
+} // namespace zelvarin::testing
