@@ -1,0 +1,62 @@
+#include "contact_sheet.h"
+
+#include <QFont>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace zelvarin::artwork {
+
+namespace {
+
+constexpr int kPageWidth = 1400;
+constexpr int kGap = 16;
+constexpr int kCaptionHeight = 18;
+
+QSize shownSize(const SheetEntry &entry)
+{
+    return entry.image.size() * entry.zoom;
+}
+
+} // namespace
+
+QImage drawContactSheet(const std::vector<SheetEntry> &entries)
+{
+    // Lay the pictures out in rows first, to know how tall the page gets.
+    std::vector<QPoint> places;
+    int x = kGap;
+    int y = kGap;
+    int rowHeight = 0;
+    for (const SheetEntry &entry : entries) {
+        const QSize size = shownSize(entry);
+        if (x > kGap && x + size.width() > kPageWidth - kGap) {
+            x = kGap;
+            y += rowHeight + kCaptionHeight + kGap;
+            rowHeight = 0;
+        }
+        places.emplace_back(x, y);
+        x += size.width() + kGap;
+        rowHeight = std::max(rowHeight, size.height());
+    }
+    const int height = y + rowHeight + kCaptionHeight + kGap;
+
+    QImage sheet(kPageWidth, height, QImage::Format_RGB32);
+    sheet.fill(QColor(200, 200, 205));
+    QPainter p(&sheet);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    p.setFont(font);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const SheetEntry &entry = entries[i];
+        const QRect target(places[i], shownSize(entry));
+        p.drawImage(target, entry.image);
+        p.setPen(Qt::black);
+        p.drawText(QRect(target.left(), target.bottom() + 2, std::max(target.width(), 150),
+                         kCaptionHeight),
+                   Qt::AlignLeft | Qt::AlignTop, entry.caption);
+    }
+    p.end();
+    return sheet;
+}
+
+} // namespace zelvarin::artwork
