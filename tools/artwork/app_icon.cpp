@@ -1,36 +1,19 @@
 #include "app_icon.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace zelvarin::artwork {
 
 namespace {
 
-// Letters for the standard palette: upper case for the bright colours, lower case for the
-// dark ones.
-int paletteIndex(char c)
-{
-    switch (c) {
-    case 'K': return 0;  // black
-    case 'r': return 1;  // maroon
-    case 'd': return 2;  // green
-    case 'o': return 3;  // olive
-    case 'n': return 4;  // navy
-    case 'p': return 5;  // purple
-    case 't': return 6;  // teal, the dark-cyan screen
-    case 'L': return 7;  // silver, the light-grey case
-    case 'g': return 8;  // grey
-    case 'R': return 9;  // red
-    case 'G': return 10; // lime, the power light
-    case 'Y': return 11; // yellow
-    case 'B': return 12; // blue
-    case 'M': return 13; // fuchsia
-    case 'C': return 14; // aqua
-    case 'W': return 15; // white
-    default: return -1;
-    }
-}
+// One letter per colour of the standard palette, at the colour's index: upper case for the
+// bright colours, lower case for the dark ones. K black, r maroon, d green, o olive, n navy,
+// p purple, t teal (the dark-cyan screen), L silver (the light-grey case), g grey, R red,
+// G lime (the power light), Y yellow, B blue, M fuchsia, C aqua, W white.
+constexpr std::string_view kColourLetters = "KrdonptLgRGYBMCW";
 
+// clang-format off
 // A grey monitor showing two overlapping windows (blue and cyan title bars), on a system
 // unit with a drive slot and a green power light, and a keyboard in front.
 const std::vector<const char *> kLarge = {
@@ -87,6 +70,7 @@ const std::vector<const char *> kSmall = {
     ".WLgLgLgLgLgLLK.",
     ".KKKKKKKKKKKKKK.",
 };
+// clang-format on
 
 } // namespace
 
@@ -102,12 +86,12 @@ IconImage iconFromRows(const std::vector<const char *> &rows, QString &error)
         }
         for (int x = 0; x < width; ++x) {
             const char c = rows[y][x];
-            const int index = c == '.' ? 0 : paletteIndex(c);
-            if (index < 0) {
+            const std::size_t letter = kColourLetters.find(c);
+            if (c != '.' && letter == std::string_view::npos) {
                 error = QStringLiteral("unknown colour '%1' at %2, %3").arg(c).arg(x).arg(y);
                 return {};
             }
-            image.indices.push_back(static_cast<std::uint8_t>(index));
+            image.indices.push_back(c == '.' ? 0 : static_cast<std::uint8_t>(letter));
             image.transparent.push_back(c == '.');
         }
     }

@@ -65,8 +65,8 @@ void drawStreaks(QPainter &p)
         QPainterPath path(s.from);
         path.cubicTo(s.control1, s.control2, s.to);
         for (const auto &[share, alpha] : {std::pair{1.0, 18}, {0.55, 22}, {0.2, 30}}) {
-            p.setPen(QPen(QColor(255, 255, 255, alpha), s.width * share, Qt::SolidLine,
-                          Qt::RoundCap));
+            p.setPen(
+                QPen(QColor(255, 255, 255, alpha), s.width * share, Qt::SolidLine, Qt::RoundCap));
             p.drawPath(path);
         }
     }
@@ -109,8 +109,7 @@ void drawProductName(QPainter &p)
     p.setRenderHint(QPainter::Antialiasing);
     // A soft shadow, then a light rim, then the dark-blue letters.
     for (int i = 3; i >= 1; --i) {
-        p.setPen(QPen(QColor(0, 0, 60, 28), i * 3.0, Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
+        p.setPen(QPen(QColor(0, 0, 60, 28), i * 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(QColor(0, 0, 60, 28));
         p.drawPath(name.translated(4, 5));
     }

@@ -4,13 +4,36 @@
 #include <QImageWriter>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 // Qt's BMP writer already stores an indexed image as 8 bits per pixel with its palette; what
-// it lacks is a palette chosen deterministically for drawings with anti-aliased edges
-// (its own conversion falls back to a fixed colour cube once there are more than 256
-// colours), so only that is done here.
+// it lacks is a palette chosen deterministically for drawings with anti-aliased edges (its
+// own conversion falls back to a fixed colour cube once there are more than 256 colours),
+// so only the choice of the palette and the nearest-colour mapping are done here.
 namespace zelvarin::artwork {
+
+namespace {
+
+// The entry closest to the colour in plain RGB distance; the first of equals wins.
+uchar nearestEntry(const QList<QRgb> &palette, QRgb colour)
+{
+    int best = 0;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (int i = 0; i < palette.size(); ++i) {
+        const int r = qRed(palette[i]) - qRed(colour);
+        const int g = qGreen(palette[i]) - qGreen(colour);
+        const int b = qBlue(palette[i]) - qBlue(colour);
+        const int distance = r * r + g * g + b * b;
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return static_cast<uchar>(best);
+}
+
+} // namespace
 
 QImage toPalette8(const QImage &image)
 {
@@ -34,10 +57,20 @@ QImage toPalette8(const QImage &image)
     while (palette.size() < 256)
         palette.append(qRgb(0, 0, 0));
 
-    // Without dithering every pixel takes the nearest entry, which is exact for the colours
-    // in the table.
-    QImage indexed = rgb.convertToFormat(QImage::Format_Indexed8, palette,
-                                         Qt::ThresholdDither | Qt::AvoidDither);
+    QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(palette);
+    QHash<QRgb, uchar> nearest;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        uchar *out = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb colour = in[x] | 0xFF000000u;
+            auto found = nearest.constFind(colour);
+            if (found == nearest.constEnd())
+                found = nearest.insert(colour, nearestEntry(palette, colour));
+            out[x] = *found;
+        }
+    }
     indexed.setDotsPerMeterX(image.dotsPerMeterX());
     indexed.setDotsPerMeterY(image.dotsPerMeterY());
     return indexed;

@@ -1,6 +1,7 @@
 #include "contact_sheet.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,9 +14,23 @@ constexpr int kPageWidth = 1400;
 constexpr int kGap = 16;
 constexpr int kCaptionHeight = 18;
 
+QFont captionFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
 QSize shownSize(const SheetEntry &entry)
 {
     return entry.image.size() * entry.zoom;
+}
+
+// The room an entry takes in its row: its picture, or its caption when that is wider.
+int slotWidth(const SheetEntry &entry)
+{
+    return std::max(shownSize(entry).width(),
+                    QFontMetrics(captionFont()).horizontalAdvance(entry.caption));
 }
 
 } // namespace
@@ -29,13 +44,13 @@ QImage drawContactSheet(const std::vector<SheetEntry> &entries)
     int rowHeight = 0;
     for (const SheetEntry &entry : entries) {
         const QSize size = shownSize(entry);
-        if (x > kGap && x + size.width() > kPageWidth - kGap) {
+        if (x > kGap && x + slotWidth(entry) > kPageWidth - kGap) {
             x = kGap;
             y += rowHeight + kCaptionHeight + kGap;
             rowHeight = 0;
         }
         places.emplace_back(x, y);
-        x += size.width() + kGap;
+        x += slotWidth(entry) + kGap;
         rowHeight = std::max(rowHeight, size.height());
     }
     const int height = y + rowHeight + kCaptionHeight + kGap;
@@ -43,16 +58,13 @@ QImage drawContactSheet(const std::vector<SheetEntry> &entries)
     QImage sheet(kPageWidth, height, QImage::Format_RGB32);
     sheet.fill(QColor(200, 200, 205));
     QPainter p(&sheet);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    p.setFont(font);
+    p.setFont(captionFont());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const SheetEntry &entry = entries[i];
         const QRect target(places[i], shownSize(entry));
         p.drawImage(target, entry.image);
         p.setPen(Qt::black);
-        p.drawText(QRect(target.left(), target.bottom() + 2, std::max(target.width(), 150),
-                         kCaptionHeight),
+        p.drawText(QRect(target.left(), target.bottom() + 2, slotWidth(entry), kCaptionHeight),
                    Qt::AlignLeft | Qt::AlignTop, entry.caption);
     }
     p.end();

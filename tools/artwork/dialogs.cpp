@@ -75,7 +75,8 @@ Dialog folderBrowser(QSize size, const QString &title, const QString &verb)
                                      "the %2 button.")
                           .arg(verb.toLower(), verb)},
                 Tree{QRect(xp::kMargin, 42, width, hintTop - 50), folderTree()},
-                Label{{xp::kMargin, hintTop}, width,
+                Label{{xp::kMargin, hintTop},
+                      width,
                       QStringLiteral("To view any subfolders, click a plus sign above.")},
                 Button{QRect(xp::kMargin, buttonTop, 100, xp::kButtonHeight),
                        QStringLiteral("Make New Folder")},
@@ -120,9 +121,8 @@ std::array<Dialog, kScreenshotCount> dialogs()
          .buttons = {yes, no}},
         // 4
         progressWindow({381, 169}, QStringLiteral("Copying..."), Icon::Folder,
-                       QStringLiteral("SPFile6.doc"),
-                       QStringLiteral("From 'Reports' to 'Archive'"), 0.45,
-                       QStringLiteral("6 Seconds Remaining")),
+                       QStringLiteral("SPFile6.doc"), QStringLiteral("From 'Reports' to 'Archive'"),
+                       0.45, QStringLiteral("6 Seconds Remaining")),
         // 5
         {.size = {348, 144},
          .title = QStringLiteral("Missing Shortcut"),
@@ -167,7 +167,7 @@ std::array<Dialog, kScreenshotCount> dialogs()
          .extras =
              {
                  Radio{{56, 46}, QStringLiteral("Replace existing file"), true},
-                 Radio{{56, 64}, QStringLiteral("Save change with a different name"), false},
+                 Radio{{56, 64}, QStringLiteral("Save changes with a different name"), false},
                  Radio{{56, 82}, QStringLiteral("Merge changes into existing file"), false},
              }},
         // 13
@@ -178,15 +178,13 @@ std::array<Dialog, kScreenshotCount> dialogs()
          .buttons = {yes, no},
          .extras =
              {
-                 Label{{56, 46}, 340,
-                       QStringLiteral("Would you like to replace the existing file")},
+                 Label{
+                     {56, 46}, 340, QStringLiteral("Would you like to replace the existing file")},
                  Picture{{76, 66}, Icon::WordDocument},
-                 Label{{118, 68}, 280,
-                       QStringLiteral("24.5 KB\nmodified on 14 March 2008, 10:12")},
+                 Label{{118, 68}, 280, QStringLiteral("24.5 KB\nmodified on 14 March 2008, 10:12")},
                  Label{{56, 112}, 340, QStringLiteral("with this one?")},
                  Picture{{76, 132}, Icon::WordDocument},
-                 Label{{118, 134}, 280,
-                       QStringLiteral("26.0 KB\nmodified on 2 April 2008, 09:47")},
+                 Label{{118, 134}, 280, QStringLiteral("26.0 KB\nmodified on 2 April 2008, 09:47")},
              }},
         // 14
         {.size = {401, 133},
@@ -211,10 +209,10 @@ std::array<Dialog, kScreenshotCount> dialogs()
          .row = ButtonRow::Right,
          .extras =
              {
-                 Radio{{62, 150},
+                 Radio{{62, 144},
                        QStringLiteral("Use the Web service to find the appropriate program"),
                        true},
-                 Radio{{62, 170}, QStringLiteral("Select the program from a list"), false},
+                 Radio{{62, 164}, QStringLiteral("Select the program from a list"), false},
              }},
         // 16
         {.size = {326, 133},
@@ -235,9 +233,9 @@ void drawFlyingPaper(QPainter &p, const FlyingPaper &strip)
     drawIcon(p, strip.to, QRectF(to, QSizeF(32, 32)));
     // The sheet at the top of its arc from one to the other.
     p.save();
-    p.translate((from.x() + to.x()) / 2 + 16, strip.box.top() + 14);
+    p.translate((from.x() + to.x()) / 2 + 16, strip.box.top() + 16);
     p.rotate(-18);
-    drawIcon(p, Icon::Document, QRectF(-11, -11, 22, 22));
+    drawIcon(p, Icon::Document, QRectF(-13, -13, 26, 26));
     p.restore();
 }
 
@@ -273,8 +271,7 @@ private:
 };
 
 // The icon, the text beside it and the row of buttons, as a message box lays them out.
-void drawMessageParts(QPainter &p, const Dialog &dialog, const QSize &client,
-                      QStringList &problems)
+void drawMessageParts(QPainter &p, const Dialog &dialog, const QSize &client, QStringList &problems)
 {
     const int buttonTop = client.height() - xp::kMargin - xp::kButtonHeight;
     int textLeft = xp::kMargin;

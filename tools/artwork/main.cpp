@@ -71,15 +71,17 @@ public:
             for (const QString &problem : shot.problems)
                 fail(QStringLiteral("screenshot %1: %2").arg(i).arg(problem));
             // Qt stores an image without an alpha channel as a 24-bit BMP.
-            const QString name = QStringLiteral("screenshots/question_%1.bmp").arg(i, 2, 10, QChar('0'));
+            const QString name =
+                QStringLiteral("screenshots/question_%1.bmp").arg(i, 2, 10, QChar('0'));
             store(name, saveWith(shot.image, dir.filePath(name), "bmp"));
         }
     }
 
     void background()
     {
-        store(QStringLiteral("background.jpg"),
-              saveWith(drawBackground(), dir.filePath(QStringLiteral("background.jpg")), "jpg", 90));
+        store(
+            QStringLiteral("background.jpg"),
+            saveWith(drawBackground(), dir.filePath(QStringLiteral("background.jpg")), "jpg", 90));
     }
 
     void icon()
@@ -129,11 +131,9 @@ private:
             return;
         }
         for (const QImage &image : readBack(dir.filePath(name))) {
-            entries.push_back({QStringLiteral("%1 (%2 x %3)")
-                                   .arg(name)
-                                   .arg(image.width())
-                                   .arg(image.height()),
-                               image, zoom});
+            entries.push_back(
+                {QStringLiteral("%1 (%2 x %3)").arg(name).arg(image.width()).arg(image.height()),
+                 image, zoom});
         }
     }
 
@@ -166,8 +166,7 @@ int main(int argc, char **argv)
     generator.icon();
     generator.faces();
     generator.screenshots();
-    const QString sheetError =
-        saveWith(drawContactSheet(generator.sheetEntries()), args[2], "png");
+    const QString sheetError = saveWith(drawContactSheet(generator.sheetEntries()), args[2], "png");
     if (!sheetError.isEmpty())
         generator.fail(sheetError);
     return generator.failed() ? 1 : 0;

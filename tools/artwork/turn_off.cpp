@@ -80,8 +80,7 @@ void drawRoundButton(QPainter &p, const RoundButton &button, const QPointF &cent
 
 } // namespace
 
-void drawTurnOffWindow(QPainter &p, const QSize &size, const QString &title,
-                       const QString &button)
+void drawTurnOffWindow(QPainter &p, const QSize &size, const QString &title, const QString &button)
 {
     const int width = size.width();
     const int height = size.height();
@@ -122,13 +121,14 @@ void drawTurnOffWindow(QPainter &p, const QSize &size, const QString &title,
     p.setRenderHint(QPainter::Antialiasing);
     const qreal centreY = middleTop + (bottomTop - middleTop) / 2.0 - 10;
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        drawRoundButton(p, buttons[i], QPointF(width * (0.2 + 0.3 * static_cast<qreal>(i)), centreY));
+        drawRoundButton(p, buttons[i],
+                        QPointF(width * (0.2 + 0.3 * static_cast<qreal>(i)), centreY));
     p.restore();
 
     xp::drawButton(p,
                    QRect(width - xp::kMargin - xp::kButtonWidth,
-                         bottomTop + (height - bottomTop - xp::kButtonHeight) / 2,
-                         xp::kButtonWidth, xp::kButtonHeight),
+                         bottomTop + (height - bottomTop - xp::kButtonHeight) / 2, xp::kButtonWidth,
+                         xp::kButtonHeight),
                    button, false);
 }
 
