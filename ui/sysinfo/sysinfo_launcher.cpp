@@ -1,0 +1,176 @@
+#include "sysinfo_launcher.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace zelvarin {
+namespace {
+
+constexpr std::string_view kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+constexpr std::string_view kToolValue = "PATH";
+constexpr std::string_view kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
+constexpr std::string_view kFolderValue = "MSINFO";
+// Joined to the folder as it is, so a folder ending in a backslash gives two of them.
+constexpr std::string_view kToolFile = "\\MSINFO32.EXE";
+constexpr std::string_view kUnavailable = "System Information Is Unavailable At This Time";
+constexpr std::size_t kValueBufferSize = 1024;
+
+// Read access only: nothing is ever written, and a pupil is not an administrator, so a key
+// opened with the right to change it would be refused on a locked-down machine.
+constexpr std::uint32_t kOpenAccess = kKeyRead;
+
+// Closes an opened key on every way out, the raised errors included. Its status is ignored.
+class OpenKey
+{
+public:
+    OpenKey(SysInfoPlatform &platform, RegKey key)
+        : platform_(platform)
+        , key_(key)
+    {}
+    ~OpenKey() { platform_.regCloseKey(key_); }
+    OpenKey(const OpenKey &) = delete;
+    OpenKey &operator=(const OpenKey &) = delete;
+    OpenKey(OpenKey &&) = delete;
+    OpenKey &operator=(OpenKey &&) = delete;
+
+private:
+    SysInfoPlatform &platform_;
+    RegKey key_;
+};
+
+void appendHexByte(std::string &text, std::uint8_t byte)
+{
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    text += kDigits[byte >> 4U];
+    text += kDigits[byte & 0x0FU];
+}
+
+int hexDigitValue(char digit)
+{
+    if (digit >= '0' && digit <= '9') {
+        return digit - '0';
+    }
+    if (digit >= 'A' && digit <= 'F') {
+        return digit - 'A' + 10;
+    }
+    if (digit >= 'a' && digit <= 'f') {
+        return digit - 'a' + 10;
+    }
+    throw SysInfoError("not a hexadecimal digit");
+}
+
+// The general formatting, with no pattern, of the literal "&h" followed by digits. We write
+// the number the literal denotes in decimal, taking the digits as an unsigned 32-bit value:
+// "&h000102" gives "258" and "&hFFFFFFFF" gives "4294967295", never a negative number. Like
+// a literal that overflows, one whose value does not fit 32 bits raises an error; so does
+// "&h" with no digits at all, which denotes no number. Leading zeros do not count.
+std::string formatHexLiteral(std::string_view digits)
+{
+    if (digits.empty()) {
+        throw SysInfoError("hexadecimal literal without digits");
+    }
+    std::uint64_t value = 0;
+    for (const char digit : digits) {
+        value = value * 16U + static_cast<std::uint64_t>(hexDigitValue(digit));
+        if (value > UINT32_MAX) {
+            throw SysInfoError("hexadecimal literal does not fit 32 bits");
+        }
+    }
+    return std::to_string(value);
+}
+
+} // namespace
+
+SysInfoLauncher::SysInfoLauncher(SysInfoPlatform &platform, MessagePort &messages)
+    : platform_(platform)
+    , messages_(messages)
+{}
+
+void SysInfoLauncher::StartSysInfo()
+{
+    bool started = false;
+    try {
+        started = findAndStartTool();
+    } catch (...) {
+        // The one error trap of the launch: whatever went wrong ends in the message below.
+    }
+    if (!started) {
+        // No title of its own: the message box puts the application title there.
+        messages_.show(kUnavailable, {}, MessageIcon::None);
+    }
+}
+
+bool SysInfoLauncher::findAndStartTool()
+{
+    std::string toolPath;
+    if (!GetKeyValue(kHKeyLocalMachine, std::string(kToolKey), std::string(kToolValue), toolPath)) {
+        if (!GetKeyValue(kHKeyLocalMachine, std::string(kFolderKey), std::string(kFolderValue),
+                         toolPath)) {
+            return false;
+        }
+        const std::string toolFile = toolPath + std::string(kToolFile);
+        if (!platform_.isPlainFile(toolFile)) {
+            return false;
+        }
+        toolPath = toolFile;
+    }
+    // A value read at the first location is started as it is, without testing the file: if
+    // it names nothing startable, the pupil gets the message and the folder is not looked up.
+    return platform_.startProgram(toolPath, kShowNormal);
+}
+
+bool SysInfoLauncher::GetKeyValue(RegKey KeyRoot, const std::string &KeyName,
+                                  const std::string &SubKeyRef, std::string &KeyVal)
+{
+    RegKey key{};
+    if (platform_.regOpenKeyEx(KeyRoot, KeyName, 0, kOpenAccess, key) != kErrorSuccess) {
+        KeyVal.clear();
+        return false;
+    }
+    const OpenKey closeOnReturn(platform_, key);
+
+    std::array<std::uint8_t, kValueBufferSize> buffer{};
+    auto dataSize = static_cast<std::uint32_t>(buffer.size());
+    std::uint32_t type = 0;
+    // Data longer than the buffer comes back as a nonzero status and counts as unreadable.
+    if (platform_.regQueryValueEx(key, SubKeyRef, type, buffer.data(), dataSize) != kErrorSuccess) {
+        KeyVal.clear();
+        return false;
+    }
+    if (dataSize == 0) {
+        throw SysInfoError("registry value without data");
+    }
+    if (dataSize > buffer.size()) {
+        throw SysInfoError("registry reported more data than the buffer holds");
+    }
+
+    // Only the one NUL that closes the data is removed; any NUL before it stays.
+    std::size_t length = dataSize;
+    if (buffer[length - 1] == 0) {
+        --length;
+    }
+
+    switch (type) {
+    case kRegSz:
+        // Bytes of the narrow code page, kept as they are; the window decodes them to show.
+        KeyVal.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length));
+        break;
+    case kRegDword: {
+        // The digits continue whatever KeyVal held on entry (the launcher passes it empty).
+        // KeyVal itself changes only once the number is made, so a raised error leaves it.
+        std::string digits = KeyVal;
+        for (std::size_t i = length; i > 0; --i) {
+            appendHexByte(digits, buffer[i - 1]);
+        }
+        KeyVal = formatHexLiteral(digits);
+        break;
+    }
+    default:
+        break;
+    }
+    return true;
+}
+
+} // namespace zelvarin

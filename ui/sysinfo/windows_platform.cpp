@@ -1,0 +1,157 @@
+#include "windows_platform.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <windows.h>
+
+namespace zelvarin {
+namespace {
+
+using RegOpenKeyExAFn = LONG(WINAPI *)(HKEY, LPCSTR, DWORD, REGSAM, PHKEY);
+using RegQueryValueExAFn = LONG(WINAPI *)(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
+using RegCloseKeyFn = LONG(WINAPI *)(HKEY);
+
+HKEY toHkey(RegKey key)
+{
+    return reinterpret_cast<HKEY>(static_cast<std::intptr_t>(key));
+}
+
+RegKey fromHkey(HKEY key)
+{
+    return static_cast<RegKey>(reinterpret_cast<std::intptr_t>(key));
+}
+
+// GetProcAddress gives a FARPROC; the detour through void (*)() is the one function pointer
+// cast GCC accepts without -Wcast-function-type.
+template<typename Fn> Fn lookUp(HMODULE library, const char *name)
+{
+    const FARPROC proc = GetProcAddress(library, name);
+    if (proc == nullptr) {
+        throw SysInfoError(std::string("advapi32 lacks ") + name);
+    }
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(proc));
+}
+
+} // namespace
+
+struct WindowsSysInfoPlatform::Registry
+{
+    explicit Registry(HMODULE lib)
+        : library(lib)
+    {}
+    ~Registry() { FreeLibrary(library); }
+    Registry(const Registry &) = delete;
+    Registry &operator=(const Registry &) = delete;
+    Registry(Registry &&) = delete;
+    Registry &operator=(Registry &&) = delete;
+
+    HMODULE library;
+    RegOpenKeyExAFn openKey = nullptr;
+    RegQueryValueExAFn queryValue = nullptr;
+    RegCloseKeyFn closeKey = nullptr;
+};
+
+WindowsSysInfoPlatform::WindowsSysInfoPlatform() = default;
+WindowsSysInfoPlatform::~WindowsSysInfoPlatform() = default;
+
+const WindowsSysInfoPlatform::Registry &WindowsSysInfoPlatform::registry()
+{
+    if (!registry_) {
+        // A library or function that cannot be found is a raised error of the launch, as a
+        // missing system library is when the call is first made.
+        const HMODULE library = LoadLibraryA("advapi32.dll");
+        if (library == nullptr) {
+            throw SysInfoError("advapi32.dll cannot be loaded");
+        }
+        auto bound = std::make_unique<Registry>(library);
+        bound->openKey = lookUp<RegOpenKeyExAFn>(library, "RegOpenKeyExA");
+        bound->queryValue = lookUp<RegQueryValueExAFn>(library, "RegQueryValueExA");
+        bound->closeKey = lookUp<RegCloseKeyFn>(library, "RegCloseKey");
+        registry_ = std::move(bound);
+        ++bindings_;
+    }
+    return *registry_;
+}
+
+RegStatus WindowsSysInfoPlatform::regOpenKeyEx(RegKey root, const std::string &subKey,
+                                               std::uint32_t options, std::uint32_t access,
+                                               RegKey &result)
+{
+    HKEY opened = nullptr;
+    const LONG status = registry().openKey(toHkey(root), subKey.c_str(), options, access, &opened);
+    if (status == ERROR_SUCCESS) {
+        result = fromHkey(opened);
+    }
+    return status;
+}
+
+RegStatus WindowsSysInfoPlatform::regQueryValueEx(RegKey key, const std::string &valueName,
+                                                  std::uint32_t &type, std::uint8_t *data,
+                                                  std::uint32_t &dataSize)
+{
+    DWORD valueType = 0;
+    DWORD size = dataSize;
+    const LONG status =
+        registry().queryValue(toHkey(key), valueName.c_str(), nullptr, &valueType, data, &size);
+    type = valueType;
+    dataSize = size;
+    return status;
+}
+
+RegStatus WindowsSysInfoPlatform::regCloseKey(RegKey key)
+{
+    // Only a bound registry can have handed out a key.
+    if (!registry_) {
+        return ERROR_INVALID_HANDLE;
+    }
+    return registry_->closeKey(toHkey(key));
+}
+
+bool WindowsSysInfoPlatform::isPlainFile(const std::string &path)
+{
+    // A path with a NUL inside names no file; the system would see only the part before it.
+    if (path.find('\0') != std::string::npos) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    return (attributes &
+            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+bool WindowsSysInfoPlatform::startProgram(const std::string &path, int showCommand)
+{
+    if (path.find('\0') != std::string::npos) {
+        return false;
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    PROCESS_INFORMATION process{};
+    // The program is named on its own, so the system neither searches for it nor splits a
+    // path with blanks into a program and arguments. The command line only gives the tool
+    // its own name as argument 0, in quotes so its blanks stay inside it. CreateProcessA may
+    // write into the command line, hence the copy.
+    std::string commandLine = "\"" + path + "\"";
+    if (CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &process) == FALSE) {
+        return false;
+    }
+    // The tool runs on its own; nothing waits for it.
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+} // namespace zelvarin
