@@ -1,0 +1,354 @@
+// The main window played by clicks and keys, offscreen, with every box answered at once.
+#include "form_harness.h"
+#include "question_bank.h"
+#include "result_strip.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+
+using namespace zelvarin;
+using namespace zelvarin::ui;
+using namespace zelvarin::ui::testing;
+
+namespace {
+// Questions 8, 2, 15, 0, 11, 6, 13 have the keys bb, bb, bb, aa, aa, cc, cc.
+constexpr std::array<int, 7> kAsked{8, 2, 15, 0, 11, 6, 13};
+constexpr std::array<OptionName, 7> kKeys{OptionName::bb, OptionName::bb, OptionName::bb,
+                                          OptionName::aa, OptionName::aa, OptionName::cc,
+                                          OptionName::cc};
+
+int visibleFrames(const Form1 &form)
+{
+    int n = 0;
+    for (int i = 0; i < kQuestionCount; ++i)
+        n += form.frame(i)->isVisible() ? 1 : 0;
+    return n;
+}
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    ScriptedRandom m_random;
+    RecordingMessages m_messages;
+    RecordingExit m_exit;
+    std::unique_ptr<Form1> m_form;
+
+    QPushButton *command(int n) const
+    {
+        return button(*m_form, QByteArray("Command" + QByteArray::number(n)).constData());
+    }
+    void newTestByButton()
+    {
+        m_random.ask(kAsked);
+        click(command(4));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_form = std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit});
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    }
+    void init()
+    {
+        m_messages.shown.clear();
+        m_messages.whileOpen = nullptr;
+    }
+    void cleanupTestCase() { m_form.reset(); }
+
+    void startsIdleWithTheFocusOnExit()
+    {
+        // Runs first: nothing has happened in the window yet.
+        QCOMPARE(visibleFrames(*m_form), 0);
+        QVERIFY(!command(1)->isEnabled());
+        QVERIFY(!command(2)->isEnabled());
+        QVERIFY(command(3)->isEnabled());
+        QVERIFY(command(4)->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), command(3));
+        QCOMPARE(m_form->frame(5)->title(), QStringLiteral("Frame1"));
+        QCOMPARE(m_form->strip().slot(0)->palette().color(QPalette::Base), QColor(Qt::white));
+    }
+
+    void wholeTestByClicks()
+    {
+        const qsizetype widgetsBefore = QApplication::allWidgets().size();
+        newTestByButton();
+        for (int step = 0; step < 7; ++step) {
+            const int q = kAsked[static_cast<std::size_t>(step)];
+            if (step > 0)
+                click(command(2));
+            QCOMPARE(visibleFrames(*m_form), 1);
+            QVERIFY(m_form->frame(q)->isVisible());
+            QCOMPARE(m_form->frame(q)->title(), QStringLiteral(" %1-и   въпрос ").arg(step + 1));
+            QVERIFY(command(1)->isEnabled());
+            QVERIFY(!command(2)->isEnabled());
+            // Right on even steps, wrong on odd ones.
+            const OptionName key = kKeys[static_cast<std::size_t>(step)];
+            const OptionName wrong = key == OptionName::aa ? OptionName::bb : OptionName::aa;
+            click(option(*m_form, q, step % 2 == 0 ? key : wrong));
+            if (step == 6) {
+                m_messages.whileOpen = [this, q] {
+                    // The grade shows over the marked seventh question and the full strip.
+                    QVERIFY(m_form->frame(q)->isVisible());
+                    QVERIFY(!m_form->frame(q)->isEnabled());
+                    QCOMPARE(m_form->strip().slot(6)->text(), QStringLiteral("Правилен"));
+                    QCOMPARE(m_form->strip().slot(5)->text(), QStringLiteral("Грешен"));
+                };
+            }
+            click(command(1));
+            QCOMPARE(command(2)->isEnabled(), step < 6);
+            QVERIFY(!command(1)->isEnabled());
+        }
+        QCOMPARE(m_messages.shown.size(), std::size_t{1});
+        QCOMPARE(m_messages.shown[0].text,
+                 std::string("Отговорихте правилно на 4 въпроса и оценката Ви е Добър (4)"));
+        QCOMPARE(m_messages.shown[0].title, std::string("Резултат"));
+        QVERIFY(m_messages.shown[0].icon == MessageIcon::Information);
+
+        QCOMPARE(visibleFrames(*m_form), 0);
+        for (int k = 0; k < 7; ++k) {
+            QCOMPARE(m_form->strip().slot(k)->text(), QString());
+            QCOMPARE(m_form->strip().slot(k)->palette().color(QPalette::Base),
+                     m_form->palette().color(QPalette::Base));
+        }
+        QVERIFY(!command(1)->isEnabled());
+        QVERIFY(!command(2)->isEnabled());
+        QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
+    }
+
+    void marksAreDrawnAndLockedFrameIgnoresClicks()
+    {
+        newTestByButton();
+        const int q = kAsked[0]; // key bb
+        click(option(*m_form, q, OptionName::cc));
+        click(command(1));
+
+        OptionButton *cc = option(*m_form, q, OptionName::cc);
+        OptionButton *bb = option(*m_form, q, OptionName::bb);
+        QVERIFY(!m_form->frame(q)->isEnabled());
+        QVERIFY(cc->isChecked());
+        QVERIFY(cc->font().strikeOut());
+        QVERIFY(!bb->font().strikeOut());
+        // The marks keep their colours in the disabled frame: nothing is greyed.
+        QCOMPARE(cc->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(bb->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(m_form->findChild<QWidget *>(QStringLiteral("No(%1)").arg(q))
+                    ->isVisibleTo(m_form->frame(q)));
+        QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("Yes(%1)").arg(q))
+                     ->isVisibleTo(m_form->frame(q)));
+        QCOMPARE(m_form->strip().slot(0)->text(), QStringLiteral("Грешен"));
+        QCOMPARE(m_form->strip().slot(0)->palette().color(QPalette::Base), QColor(255, 185, 162));
+
+        click(bb);
+        click(option(*m_form, q, OptionName::aa));
+        QVERIFY(cc->isChecked());
+        QVERIFY(!bb->isChecked());
+        QVERIFY(m_form->engine()
+                    .view()
+                    .Frame[static_cast<std::size_t>(q)]
+                    .option(OptionName::cc)
+                    .Value);
+    }
+
+    void optionsOfDifferentFramesAreIndependent()
+    {
+        newTestByButton();
+        click(option(*m_form, kAsked[0], OptionName::aa));
+        click(option(*m_form, kAsked[0], OptionName::bb));
+        QVERIFY(!option(*m_form, kAsked[0], OptionName::aa)->isChecked());
+        QVERIFY(option(*m_form, kAsked[0], OptionName::bb)->isChecked());
+        // A hidden frame takes no choice, even from a synthetic click.
+        click(option(*m_form, kAsked[1], OptionName::cc));
+        QVERIFY(!option(*m_form, kAsked[1], OptionName::cc)->isChecked());
+        click(command(1));
+        click(command(2));
+        QVERIFY(!option(*m_form, kAsked[1], OptionName::cc)->isChecked());
+        click(option(*m_form, kAsked[1], OptionName::cc));
+        QVERIFY(option(*m_form, kAsked[1], OptionName::cc)->isChecked());
+        QVERIFY(option(*m_form, kAsked[0], OptionName::bb)->isChecked());
+    }
+
+    void guardBoxChangesNothing()
+    {
+        newTestByButton();
+        const ViewState before = m_form->engine().view();
+        click(command(1));
+        QCOMPARE(m_messages.shown.size(), std::size_t{1});
+        QCOMPARE(m_messages.shown[0].text, std::string("Не сте отговорили на текущия въпрос!"));
+        QCOMPARE(m_messages.shown[0].title, std::string());
+        QVERIFY(m_messages.shown[0].icon == MessageIcon::Error);
+        QVERIFY(m_form->engine().view() == before);
+        QVERIFY(command(1)->isEnabled());
+        QVERIFY(m_form->frame(kAsked[0])->isEnabled());
+    }
+
+    void f2AndMenuItemEqualTheButton()
+    {
+        QAction *mnuNew = m_form->findChild<QAction *>(QStringLiteral("mnuNew"));
+        QVERIFY(mnuNew != nullptr);
+        QCOMPARE(mnuNew->shortcut(), QKeySequence(Qt::Key_F2));
+
+        // Mid-test, with Next question enabled: each way gives the same fresh first step.
+        std::vector<ViewState> results;
+        for (int way = 0; way < 3; ++way) {
+            newTestByButton();
+            click(option(*m_form, kAsked[0], OptionName::bb));
+            click(command(1));
+            QVERIFY(command(2)->isEnabled());
+            m_random.ask({3, 5, 7, 9, 11, 13, 15});
+            if (way == 0)
+                click(command(4));
+            else if (way == 1)
+                mnuNew->trigger();
+            else {
+                m_form->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+                QTest::keyClick(m_form.get(), Qt::Key_F2);
+            }
+            QVERIFY(m_form->frame(3)->isVisible());
+            QVERIFY(!command(2)->isEnabled());
+            results.push_back(m_form->engine().view());
+        }
+        QVERIFY(results[0] == results[1]);
+        QVERIFY(results[0] == results[2]);
+    }
+
+    void exitByButtonAndMenu()
+    {
+        const int before = m_exit.calls;
+        click(command(3));
+        m_form->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+        QCOMPARE(m_exit.calls, before + 2);
+    }
+
+    void menuBarHoldsTestMenuAndAboutCommand()
+    {
+        const QList<QAction *> top = m_form->menuBar()->actions();
+        QCOMPARE(top.size(), 2);
+        QCOMPARE(top[0]->text(), QStringLiteral("Тест"));
+        QVERIFY(top[0]->menu() != nullptr);
+        QCOMPARE(top[1]->text(), QStringLiteral("за Zelvarin"));
+        QVERIFY(top[1]->menu() == nullptr); // a command, not a drop-down
+        const QList<QAction *> items = top[0]->menu()->actions();
+        QCOMPARE(items.size(), 3);
+        QCOMPARE(items[0]->text(), QStringLiteral("Нов тест"));
+        QVERIFY(items[1]->isSeparator());
+        QCOMPARE(items[2]->text(), QStringLiteral("Изход"));
+    }
+
+    void layoutMatchesTheDesign_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Command4") << "Command4" << QRect(20, 504, 154, 25);
+        QTest::newRow("Command1") << "Command1" << QRect(207, 504, 154, 25);
+        QTest::newRow("Command2") << "Command2" << QRect(396, 504, 154, 25);
+        QTest::newRow("Command3") << "Command3" << QRect(590, 504, 154, 25);
+        QTest::newRow("Box(0)") << "Box(0)" << QRect(115, 25, 87, 21);
+        QTest::newRow("Box(6)") << "Box(6)" << QRect(655, 25, 87, 21);
+        QTest::newRow("Frame(9)") << "Frame(9)" << QRect(20, 60, 724, 427);
+        QTest::newRow("Label12") << "Label12" << QRect(35, 180, 666, 36);
+        QTest::newRow("Picture1(10)") << "Picture1(10)" << QRect(188, 17, 331, 317);
+        QTest::newRow("aa(0)") << "aa(0)" << QRect(123, 219, 550, 49);
+        QTest::newRow("bb(11) lower than a line") << "bb(11)" << QRect(98, 381, 605, 14);
+        QTest::newRow("cc(15) past the bottom") << "cc(15)" << QRect(105, 385, 595, 44);
+        QTest::newRow("aa(7) past the right edge") << "aa(7)" << QRect(218, 279, 550, 29);
+        QTest::newRow("Yes(15)") << "Yes(15)" << QRect(16, 320, 80, 90);
+        QTest::newRow("No(15) one pixel left") << "No(15)" << QRect(15, 320, 80, 90);
+        QTest::newRow("No(14)") << "No(14)" << QRect(100, 270, 80, 90);
+        QTest::newRow("Label3") << "Label3" << QRect(20, 5, 0, 0);
+        QTest::newRow("Label1(6)") << "Label1(6)" << QRect(695, 5, 0, 0);
+    }
+    void layoutMatchesTheDesign()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        const QWidget *w = child<QWidget>(*m_form, name);
+        if (geometry.isEmpty()) // sized to fit its text: only the place is fixed
+            QCOMPARE(w->pos(), geometry.topLeft());
+        else
+            QCOMPARE(w->geometry(), geometry);
+    }
+
+    void picturesAreLoadedOnceAtTheirSizes()
+    {
+        const auto picture = [this](const QString &name) {
+            return child<QLabel>(*m_form, name)->pixmap();
+        };
+        for (int i = 0; i < kQuestionCount; ++i) {
+            const QPixmap shot = picture(QStringLiteral("Picture1(%1)").arg(i));
+            QVERIFY2(!shot.isNull(), qPrintable(QString::number(i)));
+            QCOMPARE(shot.size(),
+                     QSize(QuestionBank[i].screenshotWidth, QuestionBank[i].screenshotHeight));
+            // The faces are one picture each, shared by all frames.
+            for (const char *face : {"Picture2", "Yes", "No"}) {
+                const QPixmap mine = picture(QStringLiteral("%1(%2)").arg(face).arg(i));
+                QCOMPARE(mine.size(), QSize(80, 90));
+                QCOMPARE(mine.cacheKey(), picture(QStringLiteral("%1(0)").arg(face)).cacheKey());
+            }
+        }
+        QVERIFY(picture(QStringLiteral("Yes(0)")).cacheKey() !=
+                picture(QStringLiteral("No(0)")).cacheKey());
+    }
+
+    void clientAreaIsFixed()
+    {
+        QCOMPARE(m_form->centralWidget()->size(), QSize(762, 543));
+        QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+        QVERIFY(!(m_form->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(m_form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(m_form->windowFlags() & Qt::WindowCloseButtonHint);
+    }
+
+    void tabOrderRunsButtonsFramesSlots()
+    {
+        QWidget *w = command(1);
+        QStringList order;
+        for (int i = 0; i < 4 + 51 + 7; ++i) {
+            order << w->objectName();
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus)
+                w = w->nextInFocusChain();
+        }
+        QCOMPARE(order.mid(0, 4), (QStringList{"Command1", "Command2", "Command3", "Command4"}));
+        QCOMPARE(order.mid(4, 6),
+                 (QStringList{"aa(0)", "bb(0)", "cc(0)", "cc(1)", "bb(1)", "aa(1)"}));
+        QCOMPARE(order.mid(4 + 48, 3), (QStringList{"cc(16)", "bb(16)", "aa(16)"}));
+        QCOMPARE(order.mid(4 + 51, 2), (QStringList{"Box(0)", "Box(1)"}));
+    }
+
+    void screenReaderSeesOptionsSlotsAndNoKeyBox()
+    {
+        newTestByButton();
+        const int q = kAsked[0];
+        click(option(*m_form, q, OptionName::bb));
+        QAccessibleInterface *radio =
+            QAccessible::queryAccessibleInterface(option(*m_form, q, OptionName::bb));
+        QCOMPARE(radio->role(), QAccessible::RadioButton);
+        QCOMPARE(radio->text(QAccessible::Name),
+                 QString::fromUtf8(QuestionBank[q].option(OptionName::bb).data()));
+        QVERIFY(radio->state().checked);
+
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(m_form->frame(q));
+        QCOMPARE(frame->text(QAccessible::Name), QStringLiteral(" 1-и   въпрос "));
+        for (int i = 0; i < frame->childCount(); ++i)
+            QVERIFY(frame->child(i)->object()->objectName() != QStringLiteral("Text1(%1)").arg(q));
+        QCOMPARE(m_form->frame(q)->keyBox().text(), QStringLiteral("bb"));
+        QVERIFY(!m_form->frame(q)->keyBox().isVisible());
+
+        click(command(1));
+        QAccessibleInterface *slot = QAccessible::queryAccessibleInterface(m_form->strip().slot(0));
+        QCOMPARE(slot->text(QAccessible::Name), QStringLiteral("Отговор 1: Правилен"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

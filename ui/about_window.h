@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+
+namespace zelvarin {
+class MessagePort;
+class SysInfoLauncher;
+class SysInfoPlatform;
+} // namespace zelvarin
+
+namespace zelvarin::ui {
+
+// The About window: which program this is, its version and purpose, and a button that
+// starts the system's information tool. It is loaded anew at every opening; the load step
+// fills the caption, the title and the version from the application's identity.
+class frmAbout final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // messages may be null for the real message box.
+    frmAbout(SysInfoPlatform &platform, MessagePort *messages);
+    ~frmAbout() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void Form_Load();
+    void cmdSysInfo_Click();
+
+    std::unique_ptr<MessagePort> m_ownMessages;
+    std::unique_ptr<SysInfoLauncher> m_launcher;
+    QLabel *m_lblTitle;
+    QLabel *m_lblVersion;
+};
+
+} // namespace zelvarin::ui

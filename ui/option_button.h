@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QRadioButton>
+
+namespace zelvarin::ui {
+
+// A radio button whose caption wraps onto further lines within its width, as the answers
+// are sentences. QRadioButton draws one line only; this paints the indicator and the
+// wrapped caption itself and keeps everything else of QRadioButton: clicks anywhere in the
+// control, arrow keys within the frame, and one accessible radio button named by the whole
+// answer. It is drawn the same when disabled, so a locked answer keeps its marks.
+class OptionButton final : public QRadioButton
+{
+    Q_OBJECT
+
+public:
+    OptionButton(const QString &text, QWidget *parent);
+
+    // Unchecks even though the button is auto-exclusive (a new test clears every choice).
+    void setValue(bool checked);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+
+private:
+    QRect indicatorRect() const;
+    QRect captionRect() const;
+};
+
+} // namespace zelvarin::ui

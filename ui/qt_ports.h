@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ports.h"
+
+class QWidget;
+
+namespace zelvarin::ui {
+
+// A modal QMessageBox with one OK button over the given window. An empty title is shown
+// as the application's title, so the box is never nameless to a screen reader.
+class MessageBoxPort final : public MessagePort
+{
+public:
+    explicit MessageBoxPort(QWidget *parent);
+    void show(std::string_view text, std::string_view title, MessageIcon icon) override;
+
+private:
+    QWidget *m_parent;
+};
+
+// Closes every window and leaves the event loop.
+class ApplicationExit final : public ProgramExit
+{
+public:
+    void exitNow() override;
+};
+
+} // namespace zelvarin::ui

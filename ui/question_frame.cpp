@@ -1,0 +1,167 @@
+#include "question_frame.h"
+
+#include "colours.h"
+#include "fonts.h"
+#include "frame_layout.h"
+#include "option_button.h"
+#include "picture_box.h"
+#include "question_bank.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace zelvarin::ui {
+
+namespace {
+
+constexpr int kCaptionLeft = 8;
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString optionObjectName(OptionName n, int index)
+{
+    return QStringLiteral("%1(%2)").arg(qs(nameOf(n))).arg(index);
+}
+
+} // namespace
+
+QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers, ChoiceHandler onChoice,
+                             QWidget *parent)
+    : QGroupBox(parent)
+    , m_index(index)
+{
+    const Question &question = QuestionBank[static_cast<std::size_t>(index)];
+    const FrameLayout &layout = frameLayouts()[static_cast<std::size_t>(index)];
+
+    setObjectName(QStringLiteral("Frame(%1)").arg(index));
+    setTitle(QStringLiteral("Frame1"));
+    setFont(msSansSerif(13.5, false));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, toQColor(colours::kNavy));
+    keepLookWhenDisabled(pal);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    m_questionLabel = new QLabel(qs(question.questionLine), this);
+    m_questionLabel->setObjectName(qs(question.labelName));
+    m_questionLabel->setFont(arial(12, true));
+    m_questionLabel->setWordWrap(true);
+    m_questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_questionLabel->setGeometry(layout.label);
+
+    m_picture1 = new PictureBox(QPixmap(QStringLiteral(":/assets/") + qs(question.screenshot)),
+                                tr("Екранна снимка към въпроса"), this);
+    m_picture1->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
+    m_picture1->setAccessibleDescription(qs(question.screenshotDescription));
+    m_picture1->setGeometry(layout.picture1);
+
+    const QFont optionFont = arial(9.75, false);
+    // Buttons take the desktop's button palette, not the frame's, so the white ground and
+    // the caption colour as designed are set on each.
+    QPalette optionPalette = pal;
+    optionPalette.setColor(QPalette::WindowText, toQColor(colours::kSystemButtonText));
+    keepLookWhenDisabled(optionPalette);
+    for (OptionName n : kOptionNames) {
+        auto *button = new OptionButton(qs(question.option(n)), this);
+        button->setObjectName(optionObjectName(n, index));
+        button->setFont(optionFont);
+        button->setPalette(optionPalette);
+        button->setGeometry(layout.options[indexOf(n)]);
+        connect(button, &QAbstractButton::clicked, this,
+                [onChoice, index, n] { onChoice(index, n); });
+        m_options[indexOf(n)] = button;
+    }
+
+    // Stacked as designed: the wrong face lowest, the neutral one on top.
+    m_no = new PictureBox(markers.wrong, tr("Грешен отговор"), this);
+    m_no->setObjectName(QStringLiteral("No(%1)").arg(index));
+    m_no->setGeometry(QRect(layout.no, kMarkerSize));
+    m_yes = new PictureBox(markers.right, tr("Верен отговор"), this);
+    m_yes->setObjectName(QStringLiteral("Yes(%1)").arg(index));
+    m_yes->setGeometry(QRect(layout.markers, kMarkerSize));
+    m_picture2 = new PictureBox(markers.neutral, tr("Очаква се отговор"), this);
+    m_picture2->setObjectName(QStringLiteral("Picture2(%1)").arg(index));
+    m_picture2->setGeometry(QRect(layout.markers, kMarkerSize));
+
+    // Holds the key. It is never shown, so it gets no window of its own, and it is kept out
+    // of the frame's children so that a screen reader never lists it.
+    m_text1 = std::make_unique<QLineEdit>(qs(question.key));
+    m_text1->setObjectName(QStringLiteral("Text1(%1)").arg(index));
+    m_text1->resize(kKeyBoxSize);
+    m_text1->setFocusPolicy(Qt::NoFocus);
+
+    hide();
+}
+
+QuestionFrame::~QuestionFrame() = default;
+
+void QuestionFrame::paintEvent(QPaintEvent * /*event*/)
+{
+    // A classic frame: an etched line round a white ground with the caption set into its
+    // top edge. The style's own group box tints the inside, and the ground must stay white.
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(palette().color(QPalette::Active, QPalette::Dark));
+    painter.drawRect(border.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Active, QPalette::Light));
+    painter.drawRect(border.adjusted(1, 1, 0, 0));
+
+    const QString caption = title();
+    const QRect captionRect(kCaptionLeft, 0, metrics.horizontalAdvance(caption), metrics.height());
+    painter.fillRect(captionRect, palette().color(QPalette::Active, QPalette::Window));
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+    painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter, caption);
+}
+
+std::array<OptionButton *, kOptionCount> QuestionFrame::tabOrder() const
+{
+    // The first frame was laid out top to bottom; the others run from cc up to aa.
+    if (m_index == 0)
+        return m_options;
+    return {m_options[2], m_options[1], m_options[0]};
+}
+
+void QuestionFrame::draw(const FrameView &now, const FrameView &before)
+{
+    if (now.Caption != before.Caption)
+        setTitle(QString::fromStdString(now.Caption));
+    if (now.Enabled != before.Enabled)
+        setEnabled(now.Enabled);
+    for (OptionName n : kOptionNames)
+        drawOption(n, now.option(n), before.option(n));
+    if (now.Picture2Visible != before.Picture2Visible)
+        m_picture2->setVisible(now.Picture2Visible);
+    if (now.YesVisible != before.YesVisible)
+        m_yes->setVisible(now.YesVisible);
+    if (now.NoVisible != before.NoVisible)
+        m_no->setVisible(now.NoVisible);
+    if (now.Visible != before.Visible)
+        setVisible(now.Visible);
+}
+
+void QuestionFrame::drawOption(OptionName n, const OptionView &now, const OptionView &before)
+{
+    OptionButton *button = m_options[indexOf(n)];
+    // A click checks the button before the view state knows; compare with the button itself.
+    if (button->isChecked() != now.Value)
+        button->setValue(now.Value);
+    if (now.ForeColor != before.ForeColor) {
+        QPalette pal = button->palette();
+        pal.setColor(QPalette::WindowText, toQColor(now.ForeColor));
+        keepLookWhenDisabled(pal);
+        button->setPalette(pal);
+    }
+    if (now.Strikethrough != before.Strikethrough) {
+        QFont f = button->font();
+        f.setStrikeOut(now.Strikethrough);
+        button->setFont(f);
+    }
+}
+
+} // namespace zelvarin::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "question.h"
+#include "view_state.h"
+
+#include <QList>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace zelvarin::ui {
+
+// The two rows above the question: "Въпрос:" with the numbers 1 to 7, and "Отговор:" with
+// the seven result slots, one per step of a test.
+class ResultStrip
+{
+public:
+    explicit ResultStrip(QWidget *parent);
+
+    void draw(const std::array<SlotView, kStepCount> &now,
+              const std::array<SlotView, kStepCount> &before);
+
+    QLineEdit *slot(int step) const { return m_boxes[static_cast<std::size_t>(step)]; }
+    QList<QWidget *> tabOrder() const;
+
+private:
+    std::array<QLineEdit *, kStepCount> m_boxes{};
+};
+
+} // namespace zelvarin::ui
