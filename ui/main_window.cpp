@@ -188,6 +188,7 @@ void Form1::mnuAbout_Click()
         w->setTransientParent(windowHandle());
     m_about->show();
     setEnabled(false);
+    m_about->activateWindow();
 }
 
 void Form1::aboutClosed()

@@ -1,0 +1,214 @@
+// The About window: opened from the menu, every way of closing it, and System Info.
+#include "form_harness.h"
+#include "scripted_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QWindow>
+
+using namespace zelvarin;
+using namespace zelvarin::ui;
+using namespace zelvarin::ui::testing;
+
+namespace {
+const std::string kUnavailable = "System Information Is Unavailable At This Time";
+const std::string kMsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+} // namespace
+
+class AboutWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    ScriptedRandom m_random;
+    RecordingMessages m_messages;
+    RecordingExit m_exit;
+    zelvarin::testing::ScriptedPlatform m_platform;
+    std::unique_ptr<Form1> m_form;
+
+    QAction *mnuAbout() const { return m_form->findChild<QAction *>(QStringLiteral("mnuAbout")); }
+
+    QDialog *open()
+    {
+        mnuAbout()->trigger();
+        QDialog *about = m_form->aboutWindow();
+        if (about == nullptr)
+            qFatal("the About window did not open");
+        return about;
+    }
+    // Lets the closed window be deleted, as the event loop would.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QString text(QDialog *about, const char *label) const
+    {
+        return child<QLabel>(*about, QLatin1String(label))->text();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_form =
+            std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit, &m_platform});
+        m_form->show();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void init() { m_messages.shown.clear(); }
+    void cleanup()
+    {
+        if (m_form->aboutWindow() != nullptr)
+            m_form->aboutWindow()->close();
+        settle();
+        QVERIFY(m_form->aboutWindow() == nullptr);
+        QVERIFY(m_form->isEnabled());
+    }
+    void cleanupTestCase() { m_form.reset(); }
+
+    void loadStepFillsCaptionTitleAndVersion()
+    {
+        QDialog *about = open();
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Zelvarin"));
+        QCOMPARE(text(about, "lblTitle"), QStringLiteral("Zelvarin"));
+        QCOMPARE(text(about, "lblVersion"), QStringLiteral("Version 1.0.0"));
+        QCOMPARE(text(about, "lblDisclaimer"),
+                 QStringLiteral("Желаем Ви приятна и ползотворна работа!"));
+        QCOMPARE(text(about, "lblDescription").size(), 221);
+        QCOMPARE(about->size(), QSize(382, 237));
+        QCOMPARE(child<QWidget>(*about, QStringLiteral("cmdOK"))->geometry(),
+                 QRect(285, 175, 84, 23));
+        QCOMPARE(child<QWidget>(*about, QStringLiteral("picIcon"))->geometry(),
+                 QRect(16, 16, 36, 36));
+        QVERIFY(!child<QLabel>(*about, QStringLiteral("picIcon"))->pixmap().isNull());
+    }
+
+    void reopeningLoadsTheWindowAgain()
+    {
+        QDialog *first = open();
+        child<QLabel>(*first, QStringLiteral("lblTitle"))->setText(QStringLiteral("changed"));
+        QPointer<QDialog> guard(first);
+        click(child<QPushButton>(*first, QStringLiteral("cmdOK")));
+        settle();
+        QVERIFY(guard.isNull()); // unloaded, not just hidden
+        QDialog *second = open();
+        QCOMPARE(text(second, "lblTitle"), QStringLiteral("Zelvarin"));
+    }
+
+    void everyWayOfClosingEnablesTheMainWindow_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("OK button") << 0;
+        QTest::newRow("Enter") << 1;
+        QTest::newRow("Esc with the focus on System Info") << 2;
+        QTest::newRow("close button or Alt+F4") << 3;
+    }
+    void everyWayOfClosingEnablesTheMainWindow()
+    {
+        QFETCH(int, way);
+        QDialog *about = open();
+        QVERIFY(!m_form->isEnabled());
+        // Disabling the main window must not disable the About window.
+        QVERIFY(about->isEnabled());
+        QVERIFY(child<QWidget>(*about, QStringLiteral("cmdOK"))->isEnabled());
+        switch (way) {
+        case 0:
+            click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
+            break;
+        case 1:
+            QTest::keyClick(child<QWidget>(*about, QStringLiteral("picIcon")), Qt::Key_Return);
+            break;
+        case 2:
+            child<QWidget>(*about, QStringLiteral("cmdSysInfo"))->setFocus();
+            QTest::keyClick(child<QWidget>(*about, QStringLiteral("cmdSysInfo")), Qt::Key_Escape);
+            break;
+        default:
+            about->close();
+            break;
+        }
+        settle();
+        QVERIFY(m_form->aboutWindow() == nullptr);
+        QVERIFY(m_form->isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
+        QVERIFY(m_messages.shown.empty());
+    }
+
+    void mainWindowTakesNoInputWhileOpenAndTheTestIsUntouched()
+    {
+        m_random.ask({4, 5, 6, 7, 8, 9, 10});
+        click(button(*m_form, "Command4"));
+        click(option(*m_form, 4, OptionName::bb));
+        const ViewState before = m_form->engine().view();
+
+        QDialog *about = open();
+        click(button(*m_form, "Command4"));
+        click(button(*m_form, "Command1"));
+        click(option(*m_form, 4, OptionName::cc));
+        QTest::keyClick(m_form.get(), Qt::Key_F2);
+        QVERIFY(m_form->engine().view() == before);
+        QVERIFY(m_messages.shown.empty());
+        // The main window cannot be closed while the About window is open.
+        QVERIFY(!m_form->close());
+        QVERIFY(m_form->isVisible());
+
+        click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
+        settle();
+        QVERIFY(m_form->engine().view() == before);
+        QVERIFY(option(*m_form, 4, OptionName::bb)->isChecked());
+    }
+
+    void staysAboveTheMainWindowWithoutATaskbarButton()
+    {
+        QDialog *about = open();
+        QVERIFY(about->parentWidget() == nullptr);
+        QVERIFY(about->windowHandle() != nullptr);
+        QCOMPARE(about->windowHandle()->transientParent(), m_form->windowHandle());
+    }
+
+    void systemInfoShowsTheMessageAndStaysOpen()
+    {
+        QDialog *about = open();
+        click(child<QPushButton>(*about, QStringLiteral("cmdSysInfo")));
+        QCOMPARE(m_messages.shown.size(), std::size_t{1});
+        QCOMPARE(m_messages.shown[0].text, kUnavailable);
+        QCOMPARE(m_messages.shown[0].title, std::string());
+        QVERIFY(m_messages.shown[0].icon == MessageIcon::None);
+        QVERIFY(about->isVisible());
+        QCOMPARE(m_form->aboutWindow(), about);
+        QVERIFY(!m_form->isEnabled());
+    }
+
+    void systemInfoStartsTheToolByAltS()
+    {
+        m_platform.setValue(kMsinfoKey, "PATH", 1, std::string("/opt/tools/sysinfo") + '\0');
+        m_platform.startablePrograms.insert("/opt/tools/sysinfo");
+        QDialog *about = open();
+        // The window opens active, so its access keys work at once. (A transient window
+        // reports itself active while its parent is, so wait on the application's view.)
+        QTRY_COMPARE(QApplication::activeWindow(), about);
+        QTest::keyClick(about, Qt::Key_S, Qt::AltModifier);
+        // An access key presses its button visibly, so the click comes a moment later.
+        QTRY_COMPARE(m_platform.starts.size(), std::size_t{1});
+        QCOMPARE(m_platform.starts[0].path, std::string("/opt/tools/sysinfo"));
+        QVERIFY(m_messages.shown.empty());
+        QVERIFY(about->isVisible());
+        // Enter on System Info presses it, not OK.
+        child<QWidget>(*about, QStringLiteral("cmdSysInfo"))->setFocus();
+        QTest::keyClick(child<QWidget>(*about, QStringLiteral("cmdSysInfo")), Qt::Key_Return);
+        QCOMPARE(m_platform.starts.size(), std::size_t{2});
+        QVERIFY(about->isVisible());
+    }
+
+    void tabOrderIsOkIconSystemInfo()
+    {
+        QDialog *about = open();
+        QWidget *ok = child<QWidget>(*about, QStringLiteral("cmdOK"));
+        QCOMPARE(ok->nextInFocusChain()->objectName(), QStringLiteral("picIcon"));
+        QCOMPARE(ok->nextInFocusChain()->nextInFocusChain()->objectName(),
+                 QStringLiteral("cmdSysInfo"));
+    }
+};
+
+QTEST_MAIN(AboutWindowTest)
+#include "tst_about_window.moc"
