@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace zelvarin::ui {
 
 PictureBox::PictureBox(const QPixmap &picture, const QString &accessibleName, QWidget *parent)
@@ -15,6 +17,10 @@ PictureBox::PictureBox(const QPixmap &picture, const QString &accessibleName, QW
 void PictureBox::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
+    // At whole scale factors every pixel becomes a clean block; at 1.5 blocks of uneven
+    // width would garble the screenshots' small text, so smooth those.
+    const qreal ratio = devicePixelRatioF();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
     painter.drawPixmap(0, 0, pixmap());
 }
 

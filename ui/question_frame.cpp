@@ -141,8 +141,26 @@ void QuestionFrame::draw(const FrameView &now, const FrameView &before)
         m_yes->setVisible(now.YesVisible);
     if (now.NoVisible != before.NoVisible)
         m_no->setVisible(now.NoVisible);
+    if (now.Picture2Visible != before.Picture2Visible || now.YesVisible != before.YesVisible ||
+        now.NoVisible != before.NoVisible)
+        setAccessibleDescription(verdict(now));
     if (now.Visible != before.Visible)
         setVisible(now.Visible);
+}
+
+QString QuestionFrame::verdict(const FrameView &view) const
+{
+    // Colour and strike-through say nothing to a screen reader, so a marked question also
+    // says in words how it went and, after a wrong answer, which answer was right.
+    if (view.Picture2Visible)
+        return {};
+    if (view.YesVisible)
+        return tr("Верен отговор.");
+    for (OptionName n : kOptionNames) {
+        if (view.option(n).ForeColor == colours::kBlue)
+            return tr("Грешен отговор. Верният отговор е: %1").arg(option(n)->text());
+    }
+    return tr("Грешен отговор.");
 }
 
 void QuestionFrame::drawOption(OptionName n, const OptionView &now, const OptionView &before)
@@ -156,6 +174,9 @@ void QuestionFrame::drawOption(OptionName n, const OptionView &now, const Option
         pal.setColor(QPalette::WindowText, toQColor(now.ForeColor));
         keepLookWhenDisabled(pal);
         button->setPalette(pal);
+        button->setAccessibleDescription(now.ForeColor == colours::kBlue ? tr("верен отговор")
+                                         : now.ForeColor == colours::kRed ? tr("грешен отговор")
+                                                                          : QString());
     }
     if (now.Strikethrough != before.Strikethrough) {
         QFont f = button->font();

@@ -51,6 +51,7 @@ protected:
 
 private:
     void drawOption(OptionName n, const OptionView &now, const OptionView &before);
+    QString verdict(const FrameView &view) const;
 
     int m_index;
     QLabel *m_questionLabel;

@@ -32,6 +32,27 @@ TEST(QuestionBank, LabelNamesAndScreenshotsAreUnique)
     EXPECT_EQ(QuestionBank[16].labelName, "Label13");
 }
 
+TEST(QuestionBank, ScreenshotDescriptionsNameWhatTheAnswersMention)
+{
+    // A pupil who cannot see the picture must still meet the names the answers use.
+    const std::array<std::pair<int, std::string_view>, 9> named{{{0, "Document2"},
+                                                                 {2, "Doc1"},
+                                                                 {3, "Install"},
+                                                                 {4, "SPFile6.doc"},
+                                                                 {8, "Tirmeka.doc"},
+                                                                 {8, "RVT"},
+                                                                 {9, "Doc1"},
+                                                                 {13, "Doc1"},
+                                                                 {15, "Document.abc"}}};
+    for (const auto &[question, name] : named) {
+        EXPECT_NE(QuestionBank[static_cast<std::size_t>(question)].screenshotDescription.find(name),
+                  std::string_view::npos)
+            << "question " << question << " lacks " << name;
+    }
+    for (const Question &q : QuestionBank)
+        EXPECT_FALSE(q.screenshotDescription.empty()) << q.labelName;
+}
+
 TEST(QuestionBank, SpacingIsKeptExactly)
 {
     for (OptionName n : kOptionNames)

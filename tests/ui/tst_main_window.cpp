@@ -146,6 +146,12 @@ private slots:
                      ->isVisibleTo(m_form->frame(q)));
         QCOMPARE(m_form->strip().slot(0)->text(), QStringLiteral("Грешен"));
         QCOMPARE(m_form->strip().slot(0)->palette().color(QPalette::Base), QColor(255, 185, 162));
+        // What the colours say, a screen reader says in words.
+        QCOMPARE(m_form->frame(q)->accessibleDescription(),
+                 QStringLiteral("Грешен отговор. Верният отговор е: ") + bb->text());
+        QCOMPARE(cc->accessibleDescription(), QStringLiteral("грешен отговор"));
+        QCOMPARE(bb->accessibleDescription(), QStringLiteral("верен отговор"));
+        QCOMPARE(option(*m_form, q, OptionName::aa)->accessibleDescription(), QString());
 
         click(bb);
         click(option(*m_form, q, OptionName::aa));
@@ -347,6 +353,13 @@ private slots:
         click(command(1));
         QAccessibleInterface *slot = QAccessible::queryAccessibleInterface(m_form->strip().slot(0));
         QCOMPARE(slot->text(QAccessible::Name), QStringLiteral("Отговор 1: Правилен"));
+        QCOMPARE(frame->text(QAccessible::Description), QStringLiteral("Верен отговор."));
+
+        // A new test clears what was said.
+        newTestByButton();
+        QCOMPARE(frame->text(QAccessible::Description), QString());
+        QCOMPARE(slot->text(QAccessible::Name), QStringLiteral("Отговор 1"));
+        QVERIFY(radio->text(QAccessible::Description).isEmpty());
     }
 };
 
