@@ -9,7 +9,7 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-too
 TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
-.PHONY: all run test build configure deps-build deps-test artwork clean
+.PHONY: all run test build configure deps-build deps-test artwork clean check-windows
 
 all: build
 
@@ -43,3 +43,7 @@ artwork: configure
 
 clean:
 	rm -rf $(BUILD)
+
+# The parts without Qt built for 64-bit Windows (mingw-w64) and tested under Wine.
+check-windows:
+	@BUILD_MINGW=build-mingw JOBS=2 scripts/check-windows

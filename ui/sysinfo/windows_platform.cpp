@@ -21,6 +21,8 @@ using RegCloseKeyFn = LONG(WINAPI *)(HKEY);
 
 HKEY toHkey(RegKey key)
 {
+    // A key handle is a number the system hands out (or a fixed root key), not an address.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     return reinterpret_cast<HKEY>(static_cast<std::intptr_t>(key));
 }
 

@@ -1,0 +1,476 @@
+#include "scripted_platform.h"
+#include "sysinfo_launcher.h"
+#include "value_cases.h"
+#include "windows_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// tlhelp32.h needs windows.h before it.
+// clang-format off
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <tlhelp32.h>
+// clang-format on
+
+namespace zelvarin::testing {
+namespace {
+
+using namespace std::string_literals;
+
+constexpr const char *kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+constexpr const char *kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
+constexpr const char *kTestRoot = R"(SOFTWARE\Zelvarin Tests)";
+constexpr const char *kTestKey = R"(SOFTWARE\Zelvarin Tests\Values)";
+
+bool isOpenHandle(RegKey key);
+
+// The real platform with a record of which keys it opened, with what access, and how each
+// close went.
+class RecordingPlatform final : public SysInfoPlatform
+{
+public:
+    struct Open
+    {
+        std::string subKey;
+        std::uint32_t access;
+        RegKey key;
+    };
+    WindowsSysInfoPlatform real;
+    std::vector<Open> opens;
+    std::vector<std::pair<RegKey, RegStatus>> closes;
+    std::vector<std::string> starts;
+
+    RegStatus regOpenKeyEx(RegKey root, const std::string &subKey, std::uint32_t options,
+                           std::uint32_t access, RegKey &result) override
+    {
+        const RegStatus status = real.regOpenKeyEx(root, subKey, options, access, result);
+        if (status == kErrorSuccess) {
+            opens.push_back({subKey, access, result});
+        }
+        return status;
+    }
+    RegStatus regQueryValueEx(RegKey key, const std::string &valueName, std::uint32_t &type,
+                              std::uint8_t *data, std::uint32_t &dataSize) override
+    {
+        return real.regQueryValueEx(key, valueName, type, data, dataSize);
+    }
+    RegStatus regCloseKey(RegKey key) override
+    {
+        const RegStatus status = real.regCloseKey(key);
+        closes.emplace_back(key, status);
+        return status;
+    }
+    bool isPlainFile(const std::string &path) override { return real.isPlainFile(path); }
+    bool startProgram(const std::string &path, int showCommand) override
+    {
+        starts.push_back(path);
+        return real.startProgram(path, showCommand);
+    }
+
+    std::vector<std::string> openedKeyNames() const
+    {
+        std::vector<std::string> names;
+        for (const Open &open : opens) {
+            names.push_back(open.subKey);
+        }
+        return names;
+    }
+    // Every opened key was closed once, the system took the close, and the handle is gone.
+    void expectAllClosed() const
+    {
+        ASSERT_EQ(closes.size(), opens.size());
+        for (std::size_t i = 0; i < opens.size(); ++i) {
+            EXPECT_EQ(closes[i].first, opens[i].key);
+            EXPECT_EQ(closes[i].second, kErrorSuccess);
+            EXPECT_FALSE(isOpenHandle(opens[i].key));
+        }
+    }
+};
+
+// Whether a handle is open: asking for its flags changes nothing, and fails for a handle that
+// was closed (Wine counts no handles, so a leak cannot be seen in a total).
+bool isOpenHandle(RegKey key)
+{
+    DWORD flags = 0;
+    // A handle is a number the system hands out, not an address.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
+    const auto handle = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(key));
+    return GetHandleInformation(handle, &flags) != FALSE;
+}
+
+std::string tempFolder()
+{
+    std::array<char, MAX_PATH + 1> buffer{};
+    const DWORD length = GetTempPathA(static_cast<DWORD>(buffer.size()), buffer.data());
+    return std::string(buffer.data(), length) + "zelvarin sysinfo test";
+}
+
+std::string ownFolder()
+{
+    std::array<char, MAX_PATH> buffer{};
+    const DWORD length =
+        GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    std::string path(buffer.data(), length);
+    return path.substr(0, path.find_last_of('\\'));
+}
+
+std::optional<std::string> readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Waits, within a bound, for the marker tool to leave its file.
+std::optional<std::string> waitForFile(const std::string &path)
+{
+    for (int i = 0; i < 2000; ++i) {
+        if (auto text = readFile(path)) {
+            return text;
+        }
+        Sleep(10);
+    }
+    return std::nullopt;
+}
+
+void deleteTree(const std::string &path)
+{
+    const std::string pattern = path + "\\*";
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") {
+                continue;
+            }
+            const std::string child = path + "\\" + name;
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                deleteTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(search, &found) != FALSE);
+        FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+// Values written into the real HKEY_LOCAL_MACHINE for one test and removed after it. The
+// two locations the launcher reads are emptied for the test; Wine's own (empty) MSINFO key
+// stays, only its PATH value is removed.
+class WineRegistry : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // Bind the registry functions now, so that binding opens nothing during a test.
+        RegKey unused{};
+        platform.real.regOpenKeyEx(kHKeyLocalMachine, R"(SOFTWARE\Zelvarin No Such Key)", 0,
+                                   kKeyRead, unused);
+        removeLocations();
+        deleteTree(tempFolder());
+        ASSERT_NE(CreateDirectoryA(tempFolder().c_str(), nullptr), FALSE);
+    }
+    void TearDown() override
+    {
+        removeLocations();
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestRoot);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kTestRoot);
+        deleteTree(tempFolder());
+    }
+    static void removeLocations()
+    {
+        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kToolKey, "PATH");
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kFolderKey);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFolderKey);
+    }
+
+    static void writeValue(const char *keyName, const char *valueName, std::uint32_t type,
+                           const std::string &data)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                  nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        const LONG status =
+            RegSetValueExA(key, valueName, 0, type, reinterpret_cast<const BYTE *>(data.data()),
+                           static_cast<DWORD>(data.size()));
+        RegCloseKey(key);
+        ASSERT_EQ(status, ERROR_SUCCESS);
+    }
+
+    // The marker tool copied to folder\name, the folder made first.
+    static std::string placeMarkerTool(const std::string &folder, const std::string &name)
+    {
+        CreateDirectoryA(folder.c_str(), nullptr);
+        const std::string source = ownFolder() + "\\zelvarin_marker_tool.exe";
+        std::string target = folder + "\\" + name;
+        EXPECT_NE(CopyFileA(source.c_str(), target.c_str(), FALSE), FALSE) << source;
+        return target;
+    }
+
+    RecordingPlatform platform;
+    RecordingMessagePort messages;
+};
+
+// GetKeyValue on the same stored values as over the scripted registry.
+
+class WineRegistryValue : public WineRegistry, public ::testing::WithParamInterface<ValueCase>
+{};
+
+TEST_P(WineRegistryValue, GivesTheSameOutcomeAsTheScriptedRegistry)
+{
+    const ValueCase &c = GetParam();
+    writeValue(kTestKey, "Value", c.type, c.data);
+    SysInfoLauncher launcher(platform, messages);
+
+    // Through the ANSI functions Wine hands back a string stored without its closing NUL
+    // with one added, so a string of 1024 bytes without NUL needs 1025 and is not read.
+    const Outcome expected =
+        std::string_view(c.name) == "StringOf1024BytesWithoutNul" ? Outcome::NotRead : c.outcome;
+    const std::string expectedText = expected == c.outcome ? c.keyValOut : "";
+
+    std::string keyVal = c.keyValIn;
+    Outcome outcome = Outcome::Raises;
+    try {
+        outcome = launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal)
+                      ? Outcome::Read
+                      : Outcome::NotRead;
+    } catch (const SysInfoError &) {
+    }
+    EXPECT_EQ(outcome, expected);
+    EXPECT_EQ(keyVal, expectedText);
+    ASSERT_EQ(platform.opens.size(), 1U);
+    EXPECT_EQ(platform.opens[0].access, 0x20019U);
+    platform.expectAllClosed();
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, WineRegistryValue, ::testing::ValuesIn(valueCases()),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(WineRegistry, MissingKeyAndMissingValueAreNotRead)
+{
+    writeValue(kTestKey, "Other", REG_SZ, "x\0"s);
+    SysInfoLauncher launcher(platform, messages);
+    std::string keyVal = "old";
+    EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, R"(SOFTWARE\Zelvarin Tests\Nothing)",
+                                      "Value", keyVal));
+    EXPECT_EQ(keyVal, "");
+    keyVal = "old";
+    EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
+    EXPECT_EQ(keyVal, "");
+    platform.expectAllClosed();
+}
+
+TEST_F(WineRegistry, HandleTestTellsOpenFromClosedKeys)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_READ, &key), ERROR_SUCCESS);
+    const auto handle = static_cast<RegKey>(reinterpret_cast<std::intptr_t>(key));
+    EXPECT_TRUE(isOpenHandle(handle));
+    RegCloseKey(key);
+    EXPECT_FALSE(isOpenHandle(handle));
+}
+
+TEST_F(WineRegistry, RootKeyIsTheSystemsLocalMachine)
+{
+    EXPECT_EQ(static_cast<std::intptr_t>(kHKeyLocalMachine),
+              reinterpret_cast<std::intptr_t>(HKEY_LOCAL_MACHINE));
+}
+
+TEST(WindowsPlatformBinding, RegistryFunctionsAreLookedUpOnceAtFirstUse)
+{
+    WindowsSysInfoPlatform platform;
+    RecordingMessagePort messages;
+    EXPECT_EQ(platform.registryBindings(), 0);
+    // The file test and the start need no registry.
+    EXPECT_FALSE(platform.isPlainFile(R"(C:\no such folder\no such file)"));
+    EXPECT_EQ(platform.registryBindings(), 0);
+
+    SysInfoLauncher launcher(platform, messages);
+    std::string keyVal;
+    EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, R"(SOFTWARE\Zelvarin No Such Key)",
+                                      "Value", keyVal));
+    EXPECT_EQ(platform.registryBindings(), 1);
+    EXPECT_TRUE(launcher.GetKeyValue(kHKeyLocalMachine,
+                                     R"(SOFTWARE\Microsoft\Windows NT\CurrentVersion)",
+                                     "ProductName", keyVal));
+    EXPECT_FALSE(keyVal.empty());
+    launcher.StartSysInfo();
+    EXPECT_EQ(platform.registryBindings(), 1);
+}
+
+// The file test.
+
+TEST_F(WineRegistry, FileTestAcceptsOnlyVisiblePlainFiles)
+{
+    const std::string folder = tempFolder();
+    const auto makeFile = [&](const char *name, DWORD attributes) {
+        std::string path = folder + "\\" + name;
+        std::ofstream(path) << "x";
+        SetFileAttributesA(path.c_str(), attributes);
+        return path;
+    };
+    WindowsSysInfoPlatform real;
+    EXPECT_TRUE(real.isPlainFile(makeFile("plain.exe", FILE_ATTRIBUTE_NORMAL)));
+    EXPECT_TRUE(real.isPlainFile(makeFile("read only.exe", FILE_ATTRIBUTE_READONLY)));
+    EXPECT_FALSE(real.isPlainFile(makeFile("hidden.exe", FILE_ATTRIBUTE_HIDDEN)));
+    EXPECT_FALSE(real.isPlainFile(makeFile("system.exe", FILE_ATTRIBUTE_SYSTEM)));
+    EXPECT_FALSE(real.isPlainFile(folder));
+    EXPECT_FALSE(real.isPlainFile(folder + "\\missing.exe"));
+    EXPECT_FALSE(real.isPlainFile(folder + "\\plain.exe\0"s));
+}
+
+// The launch against the real registry and a real program start.
+
+TEST_F(WineRegistry, FirstLocationStartsTheNamedProgramWithBlanksInItsPath)
+{
+    const std::string tool = placeMarkerTool(tempFolder() + "\\tool folder", "marker tool.exe");
+    writeValue(kToolKey, "PATH", REG_SZ, tool + "\0"s);
+    writeValue(kFolderKey, "MSINFO", REG_SZ, "C:\\windows\\system32\0"s);
+    SysInfoLauncher launcher(platform, messages);
+
+    launcher.StartSysInfo();
+
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(platform.openedKeyNames(), std::vector<std::string>{kToolKey});
+    // It ran, and was handed its own quoted path and nothing else.
+    EXPECT_EQ(waitForFile(tempFolder() + "\\tool folder\\ran.txt"), "\"" + tool + "\"");
+    platform.expectAllClosed();
+}
+
+TEST_F(WineRegistry, FirstLocationNamingNoProgramShowsTheMessageOnly)
+{
+    placeMarkerTool(tempFolder() + "\\tools", "MSINFO32.EXE");
+    writeValue(kToolKey, "PATH", REG_SZ, tempFolder() + "\\gone\\msinfo32.exe\0"s);
+    writeValue(kFolderKey, "MSINFO", REG_SZ, tempFolder() + "\\tools\0"s);
+    SysInfoLauncher launcher(platform, messages);
+
+    launcher.StartSysInfo();
+
+    EXPECT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(platform.openedKeyNames(), std::vector<std::string>{kToolKey});
+    EXPECT_FALSE(readFile(tempFolder() + "\\tools\\ran.txt"));
+    platform.expectAllClosed();
+}
+
+struct FolderCase
+{
+    const char *name;
+    const char *folderSuffix; // joined to the folder the tool lies in
+    const char *startedSuffix;
+};
+
+std::ostream &operator<<(std::ostream &out, const FolderCase &c)
+{
+    return out << c.name;
+}
+
+class WineSecondLocation : public WineRegistry, public ::testing::WithParamInterface<FolderCase>
+{};
+
+TEST_P(WineSecondLocation, StartsTheToolInTheNamedFolder)
+{
+    const FolderCase &c = GetParam();
+    const std::string folder = tempFolder() + "\\sys info";
+    placeMarkerTool(folder, "MSINFO32.EXE");
+    writeValue(kFolderKey, "MSINFO", REG_SZ, folder + c.folderSuffix + "\0"s);
+    SysInfoLauncher launcher(platform, messages);
+
+    launcher.StartSysInfo();
+
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(platform.openedKeyNames(), (std::vector<std::string>{kToolKey, kFolderKey}));
+    const std::string started = folder + c.startedSuffix;
+    EXPECT_EQ(platform.starts, std::vector<std::string>{started});
+    EXPECT_EQ(waitForFile(folder + "\\ran.txt"), "\"" + started + "\"");
+    platform.expectAllClosed();
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, WineSecondLocation,
+                         ::testing::Values(FolderCase{"PlainFolder", "", "\\MSINFO32.EXE"},
+                                           FolderCase{"TrailingBackslashKeptDoubled", "\\",
+                                                      "\\\\MSINFO32.EXE"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(WineRegistry, FolderWithoutTheToolShowsTheMessage)
+{
+    writeValue(kFolderKey, "MSINFO", REG_SZ, tempFolder() + "\0"s);
+    SysInfoLauncher launcher(platform, messages);
+    launcher.StartSysInfo();
+    EXPECT_EQ(messages.shown.size(), 1U);
+    EXPECT_TRUE(platform.starts.empty());
+    platform.expectAllClosed();
+}
+
+// Wine's own msinfo32.exe, reached through the second location like the real tool.
+
+std::vector<DWORD> processesNamed(const char *exeName)
+{
+    std::vector<DWORD> found;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return found;
+    }
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more != FALSE;
+         more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, exeName) == 0) {
+            found.push_back(entry.th32ProcessID);
+        }
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+TEST_F(WineRegistry, SystemsOwnToolStartsThroughTheSecondLocation)
+{
+    std::array<char, MAX_PATH> system{};
+    const DWORD length = GetSystemDirectoryA(system.data(), static_cast<DWORD>(system.size()));
+    const std::string folder(system.data(), length);
+    if (!platform.real.isPlainFile(folder + "\\MSINFO32.EXE")) {
+        GTEST_SKIP() << "no msinfo32.exe in " << folder;
+    }
+    ASSERT_TRUE(processesNamed("msinfo32.exe").empty());
+    writeValue(kFolderKey, "MSINFO", REG_SZ, folder + "\0"s);
+    SysInfoLauncher launcher(platform, messages);
+
+    launcher.StartSysInfo();
+
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(platform.starts, std::vector<std::string>{folder + "\\MSINFO32.EXE"});
+    std::vector<DWORD> running;
+    for (int i = 0; i < 2000 && running.empty(); ++i) {
+        running = processesNamed("msinfo32.exe");
+        Sleep(running.empty() ? 10 : 0);
+    }
+    EXPECT_FALSE(running.empty());
+    for (const DWORD id : running) {
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
+            TerminateProcess(process, 0);
+            CloseHandle(process);
+        }
+    }
+}
+
+} // namespace
+} // namespace zelvarin::testing
