@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -149,28 +150,14 @@ std::optional<std::string> waitForFile(const std::string &path)
     return std::nullopt;
 }
 
-void deleteTree(const std::string &path)
+// Removes the test's folder; files made read-only, hidden or system are made plain first.
+void removeFolder(const std::string &path)
 {
-    const std::string pattern = path + "\\*";
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") {
-                continue;
-            }
-            const std::string child = path + "\\" + name;
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                deleteTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &found) != FALSE);
-        FindClose(search);
+    std::error_code error;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(path, error)) {
+        SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    RemoveDirectoryA(path.c_str());
+    std::filesystem::remove_all(path, error);
 }
 
 // Values written into the real HKEY_LOCAL_MACHINE for one test and removed after it. The
@@ -186,15 +173,15 @@ protected:
         platform.real.regOpenKeyEx(kHKeyLocalMachine, R"(SOFTWARE\Zelvarin No Such Key)", 0,
                                    kKeyRead, unused);
         removeLocations();
-        deleteTree(tempFolder());
-        ASSERT_NE(CreateDirectoryA(tempFolder().c_str(), nullptr), FALSE);
+        removeFolder(tempFolder());
+        ASSERT_TRUE(std::filesystem::create_directory(tempFolder()));
     }
     void TearDown() override
     {
         removeLocations();
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestRoot);
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, kTestRoot);
-        deleteTree(tempFolder());
+        removeFolder(tempFolder());
     }
     static void removeLocations()
     {
@@ -220,10 +207,9 @@ protected:
     // The marker tool copied to folder\name, the folder made first.
     static std::string placeMarkerTool(const std::string &folder, const std::string &name)
     {
-        CreateDirectoryA(folder.c_str(), nullptr);
-        const std::string source = ownFolder() + "\\zelvarin_marker_tool.exe";
+        std::filesystem::create_directories(folder);
         std::string target = folder + "\\" + name;
-        EXPECT_NE(CopyFileA(source.c_str(), target.c_str(), FALSE), FALSE) << source;
+        EXPECT_TRUE(std::filesystem::copy_file(ownFolder() + "\\zelvarin_marker_tool.exe", target));
         return target;
     }
 
