@@ -9,7 +9,7 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-too
 TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
-.PHONY: all run test build configure deps-build deps-test artwork clean check-windows
+.PHONY: all run test build configure deps-build deps-test artwork clean check-windows bench
 
 all: build
 
@@ -47,3 +47,16 @@ clean:
 # The parts without Qt built for 64-bit Windows (mingw-w64) and tested under Wine.
 check-windows:
 	@BUILD_MINGW=build-mingw JOBS=2 scripts/check-windows
+
+# Start-up, peak memory and reaction times, measured side by side in one run as ratios to a
+# bare Qt window (Release, in its own folder, 2 jobs as the machine is shared). Ends with
+# key: value lines; docs/performance.md keeps the figures.
+BENCH_BUILD    ?= build-bench
+BENCH_PACKAGES := $(BUILD_PACKAGES) qt6-qpa-plugins libbenchmark-dev xvfb openbox x11-utils \
+                  python3
+bench: deps-build
+	@scripts/ensure-packages $(BENCH_PACKAGES)
+	@test -f $(BENCH_BUILD)/build.ninja || cmake -S . -B $(BENCH_BUILD) -G $(GENERATOR) \
+		-DCMAKE_BUILD_TYPE=Release -DZELVARIN_WITH_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j 2 --target zelvarin_bench
+	python3 bench/run_bench.py $(BENCH_BUILD)/bench
