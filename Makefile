@@ -9,7 +9,8 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-too
 TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
-.PHONY: all run test build configure deps-build deps-test artwork clean check-windows bench
+.PHONY: all run test build configure deps-build deps-test artwork clean check-windows bench \
+        package check-package
 
 all: build
 
@@ -60,3 +61,18 @@ bench: deps-build
 		-DCMAKE_BUILD_TYPE=Release -DZELVARIN_WITH_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j 2 --target zelvarin_bench
 	python3 bench/run_bench.py $(BENCH_BUILD)/bench
+
+# The Debian package $(PACKAGE_BUILD)/zelvarin_<version>_<arch>.deb, made by CPack from a
+# Release build for /usr in its own folder (2 jobs, as the machine is shared).
+PACKAGE_BUILD          ?= build-package
+PACKAGE_PACKAGES       := $(BUILD_PACKAGES) dpkg-dev
+CHECK_PACKAGE_PACKAGES := desktop-file-utils appstream gcc-mingw-w64-x86-64-win32
+package:
+	@scripts/ensure-packages $(PACKAGE_PACKAGES)
+	packaging/build-deb $(PACKAGE_BUILD) 2
+
+# Checks the package, installs it on this machine with apt-get, starts it offscreen and
+# removes it again (root only). Also compiles the Windows resource script with windres.
+check-package: package
+	@scripts/ensure-packages $(CHECK_PACKAGE_PACKAGES)
+	packaging/check-package $(PACKAGE_BUILD)
