@@ -1,0 +1,879 @@
+// A pupil at random: the real main window and About window, offscreen, driven by a long
+// seeded sequence of clicks, keys and menu choices. After every one the whole window is
+// checked against PhaseModel, which follows the test apart from the quiz engine, and the
+// widgets on screen against the engine's view state.
+//
+// ZELVARIN_RANDOM_SEED picks the sequence and ZELVARIN_RANDOM_EVENTS its length; a failure
+// prints both and the last events before it.
+#include "colours.h"
+#include "form_harness.h"
+#include "phase_model.h"
+#include "picture_box.h"
+#include "result_strip.h"
+#include "scripted_platform.h"
+#include "stress_harness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <numeric>
+#include <random>
+
+using namespace zelvarin;
+using namespace zelvarin::stress;
+using namespace zelvarin::ui;
+using namespace zelvarin::ui::testing;
+
+namespace {
+
+constexpr std::uint64_t kDefaultSeed = 20240917;
+constexpr std::uint64_t kDefaultEvents = 20000;
+constexpr std::size_t kHistoryLength = 20;
+constexpr int kMaxFaultsShown = 8;
+
+const std::string kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+const std::string kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
+const std::string kUnavailable = "System Information Is Unavailable At This Time";
+
+// A machine the System Info button may meet, and what the launcher must make of it.
+struct Machine
+{
+    const char *name;
+    std::optional<std::string> startAttempt; // the program the launcher tries to start
+    bool starts;                             // whether that start succeeds
+};
+
+const std::string kToolPath =
+    R"(C:\Program Files\Common Files\Microsoft Shared\MSInfo\msinfo32.exe)";
+const std::string kFolder = R"(C:\Program Files\Common Files\Microsoft Shared\MSInfo)";
+const std::string kFolderTool = kFolder + R"(\MSINFO32.EXE)";
+
+const std::array<Machine, 8> kMachines{{
+    {"nothing registered", std::nullopt, false},
+    {"tool path that starts", kToolPath, true},
+    {"tool path that does not start", kToolPath, false},
+    {"folder holding the tool", kFolderTool, true},
+    {"folder without the tool", std::nullopt, false},
+    {"tool path of no data", std::nullopt, false},
+    {"first key refused, folder holding the tool", kFolderTool, true},
+    {"tool path without a closing NUL", kToolPath, true},
+}};
+
+void setUpMachine(zelvarin::testing::ScriptedPlatform &platform, std::size_t which)
+{
+    for (const std::string &name : {kToolKey, kFolderKey}) {
+        auto &key = platform.key(name);
+        key.openStatus = kErrorFileNotFound;
+        key.values.clear();
+    }
+    platform.plainFiles.clear();
+    platform.startablePrograms.clear();
+    const auto value = [&platform](const std::string &key, const std::string &name,
+                                   std::string data) {
+        platform.key(key).openStatus = kErrorSuccess;
+        platform.setValue(key, name, kRegSz, std::move(data));
+    };
+    switch (which) {
+    case 1:
+    case 2:
+        value(kToolKey, "PATH", kToolPath + '\0');
+        break;
+    case 3:
+    case 4:
+    case 6:
+        value(kFolderKey, "MSINFO", kFolder + '\0');
+        break;
+    case 5:
+        value(kToolKey, "PATH", "");
+        value(kFolderKey, "MSINFO", kFolder + '\0');
+        break;
+    case 7:
+        value(kToolKey, "PATH", kToolPath);
+        break;
+    default:
+        break;
+    }
+    if (which == 3 || which == 6)
+        platform.plainFiles.insert(kFolderTool);
+    if (which == 6) {
+        platform.key(kToolKey).openStatus = kErrorAccessDenied;
+        platform.key(kToolKey).values["PATH"] = {kRegSz, kToolPath + '\0', std::nullopt};
+    }
+    const Machine &m = kMachines[which];
+    if (m.starts)
+        platform.startablePrograms.insert(*m.startAttempt);
+    platform.plainFiles.insert(kToolPath); // present, yet the first location never tests it
+}
+
+QString describe(const std::string &s)
+{
+    return QLatin1Char('"') + QString::fromStdString(s) + QLatin1Char('"');
+}
+
+QString describe(const FrameView &f)
+{
+    QString options;
+    for (OptionName n : kOptionNames) {
+        const OptionView &o = f.option(n);
+        options += QStringLiteral(" %1[%2 %3%4]")
+                       .arg(QString::fromLatin1(nameOf(n).data(), 2))
+                       .arg(o.Value ? 1 : 0)
+                       .arg(o.ForeColor, 8, 16, QLatin1Char('0'))
+                       .arg(o.Strikethrough ? QStringLiteral(" struck") : QString());
+    }
+    return QStringLiteral("visible %1 enabled %2 caption %3 faces %4%5%6%7")
+        .arg(f.Visible)
+        .arg(f.Enabled)
+        .arg(describe(f.Caption))
+        .arg(f.Picture2Visible)
+        .arg(f.YesVisible)
+        .arg(f.NoVisible)
+        .arg(options);
+}
+
+// Drops Qt Test's note for a click on a disabled widget, which is exactly what a greyed
+// button must do with it, and the offscreen platform's notes about what it cannot do;
+// every other message goes on as before.
+QtMessageHandler g_previousHandler = nullptr;
+void quietAboutRefusedInput(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    if (msg.contains(QLatin1String("not accepted by receiving widget")))
+        return;
+    // The offscreen platform says so at every menu it opens.
+    if (msg == QLatin1String("This plugin does not support raise()") ||
+        msg == QLatin1String("This plugin does not support grabbing the keyboard"))
+        return;
+    g_previousHandler(type, context, msg);
+}
+
+} // namespace
+
+class RandomEventsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    enum class Act {
+        GetOn,
+        ClickOptionOnView,
+        ClickAnyOption,
+        ClickCommand1,
+        ClickCommand2,
+        ClickCommand3,
+        ClickCommand4,
+        KeyF2,
+        KeyArrow,
+        KeySpace,
+        KeyReturn,
+        KeyTab,
+        KeyEscape,
+        MenuNew,
+        MenuExit,
+        MenuAbout,
+        AboutOk,
+        AboutSysInfo,
+        AboutClose,
+        CloseMainWindow,
+        ChangeMachine,
+    };
+
+    std::mt19937_64 m_rng;
+    DrawScript m_random;
+    RecordingMessages m_messages;
+    RecordingExit m_exit;
+    zelvarin::testing::ScriptedPlatform m_platform;
+    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<PhaseModel> m_model;
+
+    // Widgets looked up once.
+    std::array<QPushButton *, 5> m_commands{}; // 1..4
+    std::array<std::array<QWidget *, 3>, kQuestionCount> m_faces{};
+    std::map<const QWidget *, std::pair<int, OptionName>> m_optionOf;
+    QMenu *m_mnuTest = nullptr;
+    QAction *m_mnuNew = nullptr;
+    QAction *m_mnuExit = nullptr;
+    QAction *m_mnuAbout = nullptr;
+
+    // What the model expects beyond the view state.
+    bool m_aboutOpen = false;
+    int m_exits = 0;
+    std::size_t m_machine = 0;
+    std::vector<std::string> m_startCalls; // the programs the launcher must have tried
+    std::vector<ExpectedMessage> m_expectedMessages;
+    // Each marked frame as it was right after marking; it must stay so until a new test.
+    std::array<std::optional<FrameView>, kQuestionCount> m_markedFrames{};
+
+    std::deque<QString> m_history;
+    QStringList m_faults;
+    std::map<int, long> m_tally; // events by kind
+
+    std::size_t pick(std::size_t n) { return static_cast<std::size_t>(m_rng() % n); }
+    double fraction() { return static_cast<double>(m_rng() % 1000) / 1000.0; }
+
+    void note(const QString &what)
+    {
+        m_history.push_back(what);
+        if (m_history.size() > kHistoryLength)
+            m_history.pop_front();
+    }
+    void expect(bool ok, const QString &what)
+    {
+        if (!ok)
+            m_faults.append(what);
+    }
+
+    QDialog *about() const { return m_form->aboutWindow(); }
+    QPushButton *aboutButton(const char *name) const
+    {
+        return child<QPushButton>(*about(), QLatin1String(name));
+    }
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // ---- what an action must do, told to the model before the action happens ----
+
+    void expectNewTest()
+    {
+        std::array<int, kQuestionCount> all{};
+        std::iota(all.begin(), all.end(), 0);
+        std::shuffle(all.begin(), all.end(), m_rng);
+        std::array<int, kStepCount> order{};
+        std::copy_n(all.begin(), kStepCount, order.begin());
+        for (int i = 0; i < kStepCount; ++i) {
+            // Now and then a repeat of an earlier step, which the draw must throw away.
+            if (i > 0 && pick(4) == 0)
+                m_random.push(order[pick(static_cast<std::size_t>(i))], fraction());
+            m_random.push(order[static_cast<std::size_t>(i)], fraction());
+        }
+        m_model->newTest(order);
+        m_markedFrames.fill(std::nullopt);
+    }
+
+    // A press of Command n, whether by mouse, Space or Enter. Nothing happens while the
+    // About window is open or the model has the button greyed.
+    void expectCommand(int n)
+    {
+        if (m_aboutOpen)
+            return;
+        switch (n) {
+        case 1:
+            if (m_model->acceptEnabled()) {
+                const int step = m_model->step();
+                for (auto &m : m_model->accept())
+                    m_expectedMessages.push_back(std::move(m));
+                if (m_model->result(step))
+                    m_pendingSnapshot = m_model->order()[static_cast<std::size_t>(step)];
+            }
+            break;
+        case 2:
+            if (m_model->nextEnabled())
+                m_model->next();
+            break;
+        case 3:
+            ++m_exits;
+            break;
+        default:
+            expectNewTest();
+            break;
+        }
+    }
+    std::optional<int> m_pendingSnapshot;
+
+    void expectOptionClick(int q, OptionName n)
+    {
+        if (!m_aboutOpen)
+            m_model->choose(q, n);
+    }
+
+    void expectSysInfo()
+    {
+        const Machine &m = kMachines[m_machine];
+        if (m.startAttempt)
+            m_startCalls.push_back(*m.startAttempt);
+        if (!m.starts)
+            m_expectedMessages.push_back({kUnavailable, "", MessageIcon::None});
+    }
+
+    // ---- the actions ----
+
+    void clickOption(int q, OptionName n)
+    {
+        note(QStringLiteral("click %1(%2)").arg(QString::fromLatin1(nameOf(n).data(), 2)).arg(q));
+        expectOptionClick(q, n);
+        click(m_form->frame(q)->option(n));
+    }
+
+    void clickCommand(int n)
+    {
+        note(QStringLiteral("click Command%1%2")
+                 .arg(n)
+                 .arg(m_commands[static_cast<std::size_t>(n)]->isEnabled() ? "" : " (greyed)"));
+        expectCommand(n);
+        click(m_commands[static_cast<std::size_t>(n)]);
+    }
+
+    // Opens the menu "Тест" on the menu bar and clicks the item, as a pupil would; while
+    // the window is disabled the menu does not open and there is nothing to click.
+    void chooseMenuItem(QAction *item)
+    {
+        QMenuBar *bar = m_form->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(m_mnuTest->menuAction()).center());
+        if (!m_mnuTest->isVisible())
+            return;
+        QTest::mouseClick(m_mnuTest, Qt::LeftButton, {}, m_mnuTest->actionGeometry(item).center());
+        // The offscreen platform makes an opened menu the active window and does not give
+        // the activation back when it closes; a window manager does, so we do it for it.
+        settle();
+        if (QApplication::activeWindow() != m_form.get())
+            m_form->activateWindow();
+    }
+
+    void menuNew()
+    {
+        note(QStringLiteral("menu Нов тест"));
+        expectCommand(4);
+        chooseMenuItem(m_mnuNew);
+    }
+    void menuExit()
+    {
+        note(QStringLiteral("menu Изход"));
+        expectCommand(3);
+        chooseMenuItem(m_mnuExit);
+    }
+    void menuAbout()
+    {
+        note(QStringLiteral("menu за Zelvarin"));
+        m_aboutOpen = true; // opens it, or it is open already and the bar takes no click
+        QMenuBar *bar = m_form->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(m_mnuAbout).center());
+    }
+
+    // A key goes where the keyboard sends it: to the focus widget of the active window.
+    void pressKey(Qt::Key key, const QString &name)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        note(QStringLiteral("key %1 on %2").arg(name, focus ? focus->objectName() : "nothing"));
+        std::optional<int> command;
+        std::optional<std::pair<int, OptionName>> option;
+        for (int n = 1; n <= 4; ++n) {
+            if (focus == m_commands[static_cast<std::size_t>(n)])
+                command = n;
+        }
+        if (const auto found = m_optionOf.find(focus); found != m_optionOf.end())
+            option = found->second;
+        const QString aboutFocus = m_aboutOpen && focus != nullptr && focus->window() == about()
+                                       ? focus->objectName()
+                                       : QString();
+        bool arrowMayChoose = false;
+
+        if (m_aboutOpen) {
+            // Esc presses OK wherever the focus is; Enter presses OK unless System Info has
+            // the focus, which Enter and Space then press.
+            const bool onSysInfo = aboutFocus == QLatin1String("cmdSysInfo");
+            const bool onOk = aboutFocus == QLatin1String("cmdOK");
+            if (key == Qt::Key_Escape || (key == Qt::Key_Return && !onSysInfo) ||
+                (key == Qt::Key_Space && onOk))
+                m_aboutOpen = false;
+            else if ((key == Qt::Key_Return || key == Qt::Key_Space) && onSysInfo)
+                expectSysInfo();
+        } else if (key == Qt::Key_F2) {
+            expectCommand(4);
+        } else if (key == Qt::Key_Space || key == Qt::Key_Return) {
+            // The command buttons take Enter as they take Space; option buttons only Space.
+            if (command)
+                expectCommand(*command);
+            else if (option && key == Qt::Key_Space)
+                expectOptionClick(option->first, option->second);
+        } else if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+                   key == Qt::Key_Down) {
+            // An arrow moves to the neighbouring option of the same frame and chooses it
+            // when the one it leaves was chosen; where it lands depends on the layout.
+            arrowMayChoose = option && m_model->takesChoice(option->first);
+        }
+
+        QTest::keyClick(static_cast<QWidget *>(nullptr), key);
+
+        if (arrowMayChoose) {
+            const int q = option->first;
+            const FrameView &f = m_form->engine().view().Frame[static_cast<std::size_t>(q)];
+            for (OptionName n : kOptionNames) {
+                if (f.option(n).Value)
+                    m_model->choose(q, n);
+            }
+        }
+    }
+
+    void aboutOk()
+    {
+        note(QStringLiteral("About: click OK"));
+        m_aboutOpen = false;
+        click(aboutButton("cmdOK"));
+    }
+    void aboutSysInfo()
+    {
+        note(QStringLiteral("About: click System Info on \"%1\"")
+                 .arg(QString::fromLatin1(kMachines[m_machine].name)));
+        expectSysInfo();
+        click(aboutButton("cmdSysInfo"));
+    }
+    void aboutClose()
+    {
+        note(QStringLiteral("About: close the window"));
+        m_aboutOpen = false;
+        about()->close();
+    }
+    void closeMainWindow()
+    {
+        note(QStringLiteral("close the main window while About is open"));
+        expect(!m_form->close(), QStringLiteral("the main window closed while About was open"));
+    }
+    void changeMachine()
+    {
+        m_machine = pick(kMachines.size());
+        note(QStringLiteral("machine: %1").arg(QString::fromLatin1(kMachines[m_machine].name)));
+        setUpMachine(m_platform, m_machine);
+    }
+
+    Act chooseAct()
+    {
+        struct Weighted
+        {
+            Act act;
+            int weight;
+        };
+        // Weighted so that about one test in three is played to its grade; the rest are
+        // abandoned by a new test on the way.
+        static const std::vector<Weighted> kMainWindow{
+            {Act::GetOn, 60},         {Act::ClickOptionOnView, 16},
+            {Act::ClickAnyOption, 8}, {Act::ClickCommand1, 8},
+            {Act::ClickCommand2, 8},  {Act::ClickCommand3, 2},
+            {Act::ClickCommand4, 1},  {Act::KeyF2, 1},
+            {Act::KeyArrow, 8},       {Act::KeySpace, 4},
+            {Act::KeyReturn, 3},      {Act::KeyTab, 5},
+            {Act::KeyEscape, 1},      {Act::MenuNew, 1},
+            {Act::MenuExit, 1},       {Act::MenuAbout, 3},
+            {Act::ChangeMachine, 1},
+        };
+        static const std::vector<Weighted> kAboutOpen{
+            {Act::AboutOk, 3},        {Act::AboutSysInfo, 6},
+            {Act::AboutClose, 2},     {Act::KeyReturn, 3},
+            {Act::KeyEscape, 2},      {Act::KeySpace, 2},
+            {Act::KeyTab, 4},         {Act::KeyArrow, 2},
+            {Act::KeyF2, 1},          {Act::ClickOptionOnView, 2},
+            {Act::ClickAnyOption, 1}, {Act::ClickCommand1, 1},
+            {Act::ClickCommand2, 1},  {Act::ClickCommand3, 1},
+            {Act::ClickCommand4, 1},  {Act::MenuNew, 1},
+            {Act::MenuAbout, 1},      {Act::CloseMainWindow, 1},
+            {Act::ChangeMachine, 3},
+        };
+        const auto &table = m_aboutOpen ? kAboutOpen : kMainWindow;
+        int total = 0;
+        for (const Weighted &w : table)
+            total += w.weight;
+        int roll = static_cast<int>(pick(static_cast<std::size_t>(total)));
+        for (const Weighted &w : table) {
+            if (roll < w.weight)
+                return w.act;
+            roll -= w.weight;
+        }
+        return table.front().act;
+    }
+
+    void act()
+    {
+        const Act a = chooseAct();
+        const auto anyOption = [this] { return kOptionNames[pick(kOptionCount)]; };
+        switch (a) {
+        case Act::GetOn:
+            // What a pupil who wants to finish does next.
+            if (m_model->phase() == Phase::Answering && !m_model->choiceOnView())
+                clickOption(*m_model->questionOnView(), anyOption());
+            else if (m_model->phase() == Phase::Answering)
+                clickCommand(1);
+            else if (m_model->phase() == Phase::Answered)
+                clickCommand(2);
+            else
+                clickCommand(4);
+            break;
+        case Act::ClickOptionOnView: {
+            // The frame on view, or a hidden one when none is.
+            const int q = m_model->questionOnView().value_or(static_cast<int>(pick(17)));
+            clickOption(q, anyOption());
+            break;
+        }
+        case Act::ClickAnyOption:
+            clickOption(static_cast<int>(pick(kQuestionCount)), anyOption());
+            break;
+        case Act::ClickCommand1:
+        case Act::ClickCommand2:
+        case Act::ClickCommand3:
+        case Act::ClickCommand4:
+            clickCommand(1 + static_cast<int>(a) - static_cast<int>(Act::ClickCommand1));
+            break;
+        case Act::KeyF2:
+            pressKey(Qt::Key_F2, QStringLiteral("F2"));
+            break;
+        case Act::KeyArrow: {
+            static constexpr std::array<std::pair<Qt::Key, const char *>, 4> kArrows{
+                {{Qt::Key_Left, "Left"},
+                 {Qt::Key_Right, "Right"},
+                 {Qt::Key_Up, "Up"},
+                 {Qt::Key_Down, "Down"}}};
+            const auto &arrow = kArrows[pick(kArrows.size())];
+            pressKey(arrow.first, QLatin1String(arrow.second));
+            break;
+        }
+        case Act::KeySpace:
+            pressKey(Qt::Key_Space, QStringLiteral("Space"));
+            break;
+        case Act::KeyReturn:
+            pressKey(Qt::Key_Return, QStringLiteral("Enter"));
+            break;
+        case Act::KeyTab:
+            pressKey(Qt::Key_Tab, QStringLiteral("Tab"));
+            break;
+        case Act::KeyEscape:
+            pressKey(Qt::Key_Escape, QStringLiteral("Esc"));
+            break;
+        case Act::MenuNew:
+            menuNew();
+            break;
+        case Act::MenuExit:
+            menuExit();
+            break;
+        case Act::MenuAbout:
+            menuAbout();
+            break;
+        case Act::AboutOk:
+            aboutOk();
+            break;
+        case Act::AboutSysInfo:
+            aboutSysInfo();
+            break;
+        case Act::AboutClose:
+            aboutClose();
+            break;
+        case Act::CloseMainWindow:
+            closeMainWindow();
+            break;
+        case Act::ChangeMachine:
+            changeMachine();
+            break;
+        }
+        ++m_tally[static_cast<int>(a)];
+        settle();
+        if (m_pendingSnapshot) {
+            const auto q = static_cast<std::size_t>(*m_pendingSnapshot);
+            m_markedFrames[q] = m_form->engine().view().Frame[q];
+            m_pendingSnapshot.reset();
+        }
+    }
+
+    // ---- the checks ----
+
+    // The widgets show the engine's view state.
+    void checkWidgets(const QString &when)
+    {
+        const ViewState &v = m_form->engine().view();
+        int shown = 0;
+        for (int q = 0; q < kQuestionCount; ++q) {
+            const auto qi = static_cast<std::size_t>(q);
+            const FrameView &f = v.Frame[qi];
+            QuestionFrame *frame = m_form->frame(q);
+            const QString where = QStringLiteral("%1: Frame(%2) ").arg(when).arg(q);
+            shown += frame->isHidden() ? 0 : 1;
+            expect(frame->isHidden() != f.Visible, where + QStringLiteral("visibility"));
+            expect(frame->isEnabledTo(m_form.get()) == f.Enabled,
+                   where + QStringLiteral("enabled state"));
+            expect(frame->title() == QString::fromStdString(f.Caption),
+                   where + QStringLiteral("caption ") + frame->title());
+            for (OptionName n : kOptionNames) {
+                const OptionView &o = f.option(n);
+                const OptionButton *b = frame->option(n);
+                const QString opt = where + QString::fromLatin1(nameOf(n).data(), 2);
+                expect(b->isChecked() == o.Value, opt + QStringLiteral(" checked state"));
+                expect(b->palette().color(QPalette::Active, QPalette::WindowText) ==
+                           toQColor(o.ForeColor),
+                       opt + QStringLiteral(" colour"));
+                expect(b->font().strikeOut() == o.Strikethrough, opt + QStringLiteral(" strike"));
+            }
+            const std::array<bool, 3> faces{f.Picture2Visible, f.YesVisible, f.NoVisible};
+            for (std::size_t k = 0; k < 3; ++k)
+                expect(m_faces[qi][k]->isHidden() != faces[k],
+                       where + m_faces[qi][k]->objectName() + QStringLiteral(" visibility"));
+        }
+        expect(shown <= 1, QStringLiteral("%1: %2 frames on view").arg(when).arg(shown));
+        expect(m_commands[1]->isEnabledTo(m_form.get()) == v.Command1Enabled,
+               when + QStringLiteral(": Command1 enabled state"));
+        expect(m_commands[2]->isEnabledTo(m_form.get()) == v.Command2Enabled,
+               when + QStringLiteral(": Command2 enabled state"));
+        expect(m_commands[3]->isEnabledTo(m_form.get()) && m_commands[4]->isEnabledTo(m_form.get()),
+               when + QStringLiteral(": Command3 and Command4 stay usable"));
+        for (int k = 0; k < kStepCount; ++k) {
+            const SlotView &s = v.Box[static_cast<std::size_t>(k)];
+            const QLineEdit *box = m_form->strip().slot(k);
+            expect(box->text() == QString::fromStdString(s.Text),
+                   QStringLiteral("%1: Box(%2) text %3").arg(when).arg(k).arg(box->text()));
+            expect(box->palette().color(QPalette::Base) == toQColor(s.BackColor),
+                   QStringLiteral("%1: Box(%2) colour").arg(when).arg(k));
+        }
+    }
+
+    // The engine's state agrees with the model's.
+    void checkAgainstModel()
+    {
+        const QuizEngine &engine = m_form->engine();
+        const ViewState &actual = engine.view();
+        const ViewState expected = m_model->expectedView();
+        const QString phase = QStringLiteral("[%1 step %2] ")
+                                  .arg(QLatin1String(phaseName(m_model->phase())))
+                                  .arg(m_model->step());
+        for (std::size_t q = 0; q < actual.Frame.size(); ++q) {
+            if (!(actual.Frame[q] == expected.Frame[q]))
+                m_faults.append(phase +
+                                QStringLiteral("Frame(%1) is %2, expected %3")
+                                    .arg(q)
+                                    .arg(describe(actual.Frame[q]), describe(expected.Frame[q])));
+            if (m_markedFrames[q])
+                expect(
+                    actual.Frame[q].Enabled == false &&
+                        [&] {
+                            FrameView was = *m_markedFrames[q];
+                            was.Visible = actual.Frame[q].Visible;
+                            return was == actual.Frame[q];
+                        }(),
+                    phase + QStringLiteral("marked Frame(%1) changed").arg(q));
+        }
+        int rightSlots = 0;
+        for (std::size_t k = 0; k < actual.Box.size(); ++k) {
+            const SlotView &a = actual.Box[k];
+            const SlotView &e = expected.Box[k];
+            rightSlots += a.Text == kRightText ? 1 : 0;
+            if (!(a == e))
+                m_faults.append(phase + QStringLiteral("Box(%1) is %2 on %3, expected %4 on %5")
+                                            .arg(k)
+                                            .arg(describe(a.Text))
+                                            .arg(a.BackColor, 8, 16, QLatin1Char('0'))
+                                            .arg(describe(e.Text))
+                                            .arg(e.BackColor, 8, 16, QLatin1Char('0')));
+        }
+        expect(actual.Command1Enabled == expected.Command1Enabled,
+               phase + QStringLiteral("Accept answer enabled: %1").arg(actual.Command1Enabled));
+        expect(actual.Command2Enabled == expected.Command2Enabled,
+               phase + QStringLiteral("Next question enabled: %1").arg(actual.Command2Enabled));
+
+        const TestState &t = engine.test();
+        expect(t.CorrectCount >= 0 && t.CorrectCount <= kStepCount,
+               phase + QStringLiteral("CorrectCount %1").arg(t.CorrectCount));
+        if (m_model->phase() == Phase::Idle) {
+            expect(!t.CurrentStep.has_value() && t.CorrectCount == 0,
+                   phase + QStringLiteral("a test state before any test"));
+        } else {
+            const auto &order = m_model->order();
+            for (std::size_t i = 0; i < t.QuestionOrder.size(); ++i)
+                expect(t.QuestionOrder[i] == (i < order.size() ? order[i] : 0),
+                       phase +
+                           QStringLiteral("QuestionOrder(%1) = %2").arg(i).arg(t.QuestionOrder[i]));
+            expect(t.CurrentStep == m_model->step(),
+                   phase + QStringLiteral("CurrentStep %1").arg(t.CurrentStep.value_or(-1)));
+            expect(t.CorrectCount == m_model->correct(),
+                   phase + QStringLiteral("CorrectCount %1, expected %2")
+                               .arg(t.CorrectCount)
+                               .arg(m_model->correct()));
+            if (m_model->phase() != Phase::Finished)
+                expect(t.CorrectCount == rightSlots,
+                       phase + QStringLiteral("CorrectCount %1 with %2 right slots")
+                                   .arg(t.CorrectCount)
+                                   .arg(rightSlots));
+            // The frame on view is QuestionOrder(CurrentStep), and no other.
+            for (std::size_t q = 0; q < actual.Frame.size(); ++q) {
+                const bool onView = m_model->questionOnView() == static_cast<int>(q) &&
+                                    t.QuestionOrder[static_cast<std::size_t>(*t.CurrentStep)] ==
+                                        static_cast<int>(q);
+                expect(actual.Frame[q].Visible == onView,
+                       phase + QStringLiteral("Frame(%1) on view: %2")
+                                   .arg(q)
+                                   .arg(actual.Frame[q].Visible));
+            }
+        }
+    }
+
+    void checkSurroundings()
+    {
+        std::vector<ExpectedMessage> shown;
+        for (const Shown &s : m_messages.shown)
+            shown.push_back({s.text, s.title, s.icon});
+        if (shown != m_expectedMessages) {
+            QStringList texts;
+            for (const auto &s : shown)
+                texts << QString::fromStdString(s.text);
+            QStringList wanted;
+            for (const auto &s : m_expectedMessages)
+                wanted << QString::fromStdString(s.text);
+            m_faults.append(
+                QStringLiteral("messages [%1], expected [%2]")
+                    .arg(texts.join(QStringLiteral(" | ")), wanted.join(QStringLiteral(" | "))));
+        }
+        m_messages.shown.clear();
+        m_expectedMessages.clear();
+
+        expect(m_exit.calls == m_exits,
+               QStringLiteral("%1 exits, expected %2").arg(m_exit.calls).arg(m_exits));
+        expect(m_random.unexpectedDraws == 0, QStringLiteral("a new test nobody asked for"));
+        expect(m_random.script.empty(), QStringLiteral("a new test did not run or drew less"));
+        expect(m_random.reseeds == m_model->newTests(),
+               QStringLiteral("%1 reseeds for %2 new tests")
+                   .arg(m_random.reseeds)
+                   .arg(m_model->newTests()));
+        m_random.unexpectedDraws = 0;
+        m_random.script.clear();
+
+        expect(m_platform.starts.size() == m_startCalls.size(),
+               QStringLiteral("%1 program starts, expected %2")
+                   .arg(m_platform.starts.size())
+                   .arg(m_startCalls.size()));
+        if (!m_platform.starts.empty() && m_platform.starts.size() == m_startCalls.size())
+            expect(m_platform.starts.back().path == m_startCalls.back() &&
+                       m_platform.starts.back().showCommand == 1,
+                   QStringLiteral("started ") +
+                       QString::fromStdString(m_platform.starts.back().path));
+        expect(m_platform.everyOpenedKeyClosedOnce(),
+               QStringLiteral("a registry key left open or closed twice"));
+
+        // The main window is disabled exactly while the About window is open.
+        QDialog *a = about();
+        expect((a != nullptr) == m_aboutOpen,
+               QStringLiteral("About window %1").arg(a ? "open" : "closed"));
+        expect(m_form->isEnabled() == !m_aboutOpen,
+               QStringLiteral("main window enabled: %1").arg(m_form->isEnabled()));
+        expect(m_form->isVisible(), QStringLiteral("the main window is gone"));
+        if (a != nullptr)
+            expect(a->isVisible() && a->isEnabled(),
+                   QStringLiteral("the About window is hidden or disabled"));
+        QWidget *active = m_aboutOpen ? static_cast<QWidget *>(a) : m_form.get();
+        expect(QApplication::activeWindow() == active,
+               QStringLiteral("active window %1")
+                   .arg(QApplication::activeWindow() ? QApplication::activeWindow()->objectName()
+                                                     : QStringLiteral("none")));
+        expect(QApplication::activePopupWidget() == nullptr, QStringLiteral("a menu left open"));
+        expect(QApplication::activeModalWidget() == nullptr, QStringLiteral("a modal box open"));
+    }
+
+    void report(std::uint64_t seed, std::uint64_t event, std::uint64_t events)
+    {
+        QString text = QStringLiteral("\nFAULT after event %1 of %2 with ZELVARIN_RANDOM_SEED=%3 "
+                                      "(ZELVARIN_RANDOM_EVENTS=%2):\n")
+                           .arg(event + 1)
+                           .arg(events)
+                           .arg(seed);
+        for (int i = 0; i < std::min<int>(kMaxFaultsShown, static_cast<int>(m_faults.size())); ++i)
+            text += QStringLiteral("  - ") + m_faults[i] + QLatin1Char('\n');
+        if (m_faults.size() > kMaxFaultsShown)
+            text += QStringLiteral("  (%1 more)\n").arg(m_faults.size() - kMaxFaultsShown);
+        text += QStringLiteral("The last %1 events, oldest first:\n").arg(m_history.size());
+        for (const QString &h : m_history)
+            text += QStringLiteral("  ") + h + QLatin1Char('\n');
+        std::fputs(text.toUtf8().constData(), stderr);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        g_previousHandler = qInstallMessageHandler(quietAboutRefusedInput);
+        m_form =
+            std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit, &m_platform});
+        m_form->show();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        m_model = std::make_unique<PhaseModel>(m_form->engine().view());
+
+        for (int n = 1; n <= 4; ++n)
+            m_commands[static_cast<std::size_t>(n)] =
+                button(*m_form, QByteArray("Command" + QByteArray::number(n)).constData());
+        for (int q = 0; q < kQuestionCount; ++q) {
+            const QuestionFrame &frame = *m_form->frame(q);
+            const auto qi = static_cast<std::size_t>(q);
+            m_faces[qi][0] = child<PictureBox>(frame, QStringLiteral("Picture2(%1)").arg(q));
+            m_faces[qi][1] = child<PictureBox>(frame, QStringLiteral("Yes(%1)").arg(q));
+            m_faces[qi][2] = child<PictureBox>(frame, QStringLiteral("No(%1)").arg(q));
+            for (OptionName n : kOptionNames)
+                m_optionOf[frame.option(n)] = {q, n};
+        }
+        m_mnuTest = m_form->findChild<QMenu *>(QStringLiteral("mnuTest"));
+        m_mnuNew = m_form->findChild<QAction *>(QStringLiteral("mnuNew"));
+        m_mnuExit = m_form->findChild<QAction *>(QStringLiteral("mnuExit"));
+        m_mnuAbout = m_form->findChild<QAction *>(QStringLiteral("mnuAbout"));
+        QVERIFY(m_mnuTest && m_mnuNew && m_mnuExit && m_mnuAbout);
+
+        // While a box is open, the window under it already shows what led to the box.
+        m_messages.whileOpen = [this] { checkWidgets(QStringLiteral("under a message box")); };
+        setUpMachine(m_platform, m_machine);
+    }
+
+    void cleanupTestCase()
+    {
+        if (about() != nullptr)
+            about()->close();
+        settle();
+        m_form.reset();
+        qInstallMessageHandler(g_previousHandler);
+    }
+
+    void pupilAtRandom()
+    {
+        const std::uint64_t seed = envCount("ZELVARIN_RANDOM_SEED", kDefaultSeed);
+        const std::uint64_t events = envCount("ZELVARIN_RANDOM_EVENTS", kDefaultEvents);
+        m_rng.seed(seed);
+
+        note(QStringLiteral("start"));
+        checkWidgets(QStringLiteral("at start"));
+        checkAgainstModel();
+        checkSurroundings();
+        if (!m_faults.isEmpty()) {
+            report(seed, 0, events);
+            QFAIL("the window does not start as it should");
+        }
+        for (std::uint64_t i = 0; i < events; ++i) {
+            act();
+            checkWidgets(QStringLiteral("after the event"));
+            checkAgainstModel();
+            checkSurroundings();
+            if (!m_faults.isEmpty()) {
+                report(seed, i, events);
+                QFAIL("the window broke a rule; the seed and the events are above");
+            }
+        }
+        QStringList tally;
+        static const std::array<const char *, 21> kActNames{
+            "get on",   "option on view", "any option",  "Command1",
+            "Command2", "Command3",       "Command4",    "F2",
+            "arrow",    "Space",          "Enter",       "Tab",
+            "Esc",      "menu New",       "menu Exit",   "menu About",
+            "About OK", "System Info",    "About close", "close main",
+            "machine"};
+        for (const auto &[act, count] : m_tally)
+            tally << QStringLiteral("%1 %2")
+                         .arg(QLatin1String(kActNames[static_cast<std::size_t>(act)]))
+                         .arg(count);
+        qInfo("%llu events with seed %llu: %d new tests, %d finished, %zu program starts; %s",
+              static_cast<unsigned long long>(events), static_cast<unsigned long long>(seed),
+              m_model->newTests(), m_model->finishedTests(), m_platform.starts.size(),
+              qPrintable(tally.join(QStringLiteral(", "))));
+        QVERIFY(m_model->finishedTests() > 0);
+    }
+};
+
+QTEST_MAIN(RandomEventsTest)
+#include "tst_random_events.moc"
