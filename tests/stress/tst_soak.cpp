@@ -1,0 +1,184 @@
+// Many whole tests in one process through the real window, offscreen: the number of widgets
+// and the heap in use must be the same at the end as after the first tests. Every tenth
+// test the About window is opened, System Info pressed and the window closed, so its
+// unloading is soaked too.
+//
+// ZELVARIN_SOAK_TESTS sets how many tests run.
+#include "form_harness.h"
+#include "phase_model.h"
+#include "question_bank.h"
+#include "scripted_platform.h"
+#include "stress_harness.h"
+
+#include <QAction>
+#include <QApplication>
+
+#include <malloc.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define ZELVARIN_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZELVARIN_ASAN 1
+#endif
+#endif
+#ifdef ZELVARIN_ASAN
+#include <sanitizer/allocator_interface.h>
+#endif
+
+using namespace zelvarin;
+using namespace zelvarin::stress;
+using namespace zelvarin::ui;
+using namespace zelvarin::ui::testing;
+
+namespace {
+
+constexpr std::uint64_t kDefaultTests = 10000;
+// The first tests fill Qt's caches (glyphs, pixmaps, style data) and the allocator's free
+// lists; the heap is measured from then on.
+constexpr std::uint64_t kWarmUpTests = 200;
+// Room for what the allocator itself does with free lists and for a cache entry or two:
+// a leak of even 8 bytes per test over 10,000 tests is more than this.
+constexpr std::size_t kHeapSlackBytes = 64 * 1024;
+
+std::size_t heapInUse()
+{
+#ifdef ZELVARIN_ASAN
+    // AddressSanitizer has its own allocator, which glibc's statistics do not see.
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+} // namespace
+
+class SoakTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    DrawScript m_random;
+    RecordingMessages m_messages;
+    RecordingExit m_exit;
+    zelvarin::testing::ScriptedPlatform m_platform;
+    std::unique_ptr<Form1> m_form;
+
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QPushButton *command(int n) const
+    {
+        return button(*m_form, QByteArray("Command" + QByteArray::number(n)).constData());
+    }
+
+    // One whole test; the pupil answers right at the steps whose bit in `pattern` is set.
+    // Returns false with a reason when the test did not end as it should.
+    QString wholeTest(std::uint64_t number, std::array<QPushButton *, 5> &commands)
+    {
+        std::array<int, kStepCount> order{};
+        for (int s = 0; s < kStepCount; ++s) {
+            order[static_cast<std::size_t>(s)] = static_cast<int>((number * 5 + s * 3) % 17);
+            m_random.push(order[static_cast<std::size_t>(s)], 0.5);
+        }
+        const unsigned pattern = static_cast<unsigned>(number * 37) & 0x7FU;
+        int right = 0;
+        click(commands[4]);
+        for (int s = 0; s < kStepCount; ++s) {
+            const int q = order[static_cast<std::size_t>(s)];
+            const std::string_view key = QuestionBank[static_cast<std::size_t>(q)].key;
+            OptionName answer = OptionName::aa;
+            for (OptionName n : kOptionNames) {
+                const bool isKey = nameOf(n) == key;
+                if (isKey == (((pattern >> s) & 1U) != 0))
+                    answer = n;
+            }
+            right += nameOf(answer) == key ? 1 : 0;
+            if (s > 0)
+                click(commands[2]);
+            click(option(*m_form, q, answer));
+            click(commands[1]);
+        }
+        settle();
+        if (m_messages.shown.size() != 1 || m_messages.shown[0].text != gradeMessage(right))
+            return QStringLiteral("test %1 did not end with the grade for %2 right answers")
+                .arg(number)
+                .arg(right);
+        m_messages.shown.clear();
+        if (!m_random.script.empty() || m_random.unexpectedDraws != 0)
+            return QStringLiteral("test %1 did not draw as scripted").arg(number);
+        return {};
+    }
+
+    QString aboutRoundTrip(std::uint64_t number)
+    {
+        QAction *mnuAbout = m_form->findChild<QAction *>(QStringLiteral("mnuAbout"));
+        mnuAbout->trigger();
+        QDialog *about = m_form->aboutWindow();
+        if (about == nullptr)
+            return QStringLiteral("the About window did not open after test %1").arg(number);
+        click(child<QPushButton>(*about, QStringLiteral("cmdSysInfo")));
+        click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
+        settle();
+        if (m_form->aboutWindow() != nullptr || !m_form->isEnabled())
+            return QStringLiteral("the About window stayed after test %1").arg(number);
+        if (m_messages.shown.size() != 1)
+            return QStringLiteral("System Info said nothing after test %1").arg(number);
+        m_messages.shown.clear();
+        return {};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_form =
+            std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit, &m_platform});
+        m_form->show();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void cleanupTestCase() { m_form.reset(); }
+
+    void manyWholeTests()
+    {
+        const std::uint64_t tests = envCount("ZELVARIN_SOAK_TESTS", kDefaultTests);
+        QVERIFY2(tests > kWarmUpTests, "the soak needs more tests than its warm-up");
+        std::array<QPushButton *, 5> commands{};
+        for (int n = 1; n <= 4; ++n)
+            commands[static_cast<std::size_t>(n)] = command(n);
+
+        qsizetype widgetsAtFirst = 0;
+        std::size_t heapAfterWarmUp = 0;
+        for (std::uint64_t t = 0; t < tests; ++t) {
+            const QString fault = wholeTest(t, commands);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+            if (t % 10 == 9) {
+                const QString aboutFault = aboutRoundTrip(t);
+                QVERIFY2(aboutFault.isEmpty(), qPrintable(aboutFault));
+            }
+            if (t == 0)
+                widgetsAtFirst = QApplication::allWidgets().size();
+            if (t + 1 == kWarmUpTests)
+                heapAfterWarmUp = heapInUse();
+        }
+        const qsizetype widgetsAtLast = QApplication::allWidgets().size();
+        const std::size_t heapAtEnd = heapInUse();
+        qInfo("%llu tests: %lld widgets after the first and after the last; heap in use %zu "
+              "bytes after %llu tests, %zu at the end (%+lld)",
+              static_cast<unsigned long long>(tests), static_cast<long long>(widgetsAtFirst),
+              heapAfterWarmUp, static_cast<unsigned long long>(kWarmUpTests), heapAtEnd,
+              static_cast<long long>(heapAtEnd) - static_cast<long long>(heapAfterWarmUp));
+        QCOMPARE(widgetsAtLast, widgetsAtFirst);
+        QVERIFY2(heapAtEnd <= heapAfterWarmUp + kHeapSlackBytes,
+                 qPrintable(QStringLiteral("the heap grew by %1 bytes")
+                                .arg(static_cast<long long>(heapAtEnd) -
+                                     static_cast<long long>(heapAfterWarmUp))));
+        QCOMPARE(m_exit.calls, 0);
+    }
+};
+
+QTEST_MAIN(SoakTest)
+#include "tst_soak.moc"
