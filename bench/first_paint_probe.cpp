@@ -69,9 +69,11 @@ void FirstPaintProbe::report() const
 {
     const int width = m_window != nullptr ? m_window->width() : -1;
     const int height = m_window != nullptr ? m_window->height() : -1;
-    std::printf("first_paint_ns=%lld frame_done_ns=%lld vmhwm_kb=%ld width=%d height=%d\n",
-                static_cast<long long>(m_firstPaintNs), static_cast<long long>(m_frameDoneNs),
-                peakResidentKb(), width, height);
+    std::printf("application_ns=%lld built_ns=%lld first_paint_ns=%lld frame_done_ns=%lld "
+                "vmhwm_kb=%ld width=%d height=%d\n",
+                static_cast<long long>(m_applicationReadyNs),
+                static_cast<long long>(m_windowBuiltNs), static_cast<long long>(m_firstPaintNs),
+                static_cast<long long>(m_frameDoneNs), peakResidentKb(), width, height);
     std::fflush(stdout);
 }
 

@@ -26,10 +26,15 @@ public:
     FirstPaintProbe();
     ~FirstPaintProbe() override;
 
+    // Where the time before the first paint goes: call once QApplication exists, and once
+    // the window has been built (before show()).
+    void markApplicationReady() { m_applicationReadyNs = monotonicNs(); }
+    void markWindowBuilt() { m_windowBuiltNs = monotonicNs(); }
+
     void watch(const QWidget *window) { m_window = window; }
 
-    // One line on stdout, read by the driver:
-    // "first_paint_ns=N frame_done_ns=N vmhwm_kb=N width=N height=N".
+    // One line on stdout, read by the driver: "application_ns=N built_ns=N
+    // first_paint_ns=N frame_done_ns=N vmhwm_kb=N width=N height=N".
     void report() const;
 
 protected:
@@ -37,6 +42,8 @@ protected:
 
 private:
     const QWidget *m_window = nullptr;
+    std::int64_t m_applicationReadyNs = -1;
+    std::int64_t m_windowBuiltNs = -1;
     std::int64_t m_firstPaintNs = -1;
     std::int64_t m_frameDoneNs = -1;
 };

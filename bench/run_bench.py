@@ -131,14 +131,21 @@ def run_start(exe, env):
     start = time.monotonic_ns()
     done = subprocess.run([exe], env=env, capture_output=True, text=True,
                           timeout=CHILD_TIMEOUT_S)
-    lines = [l for l in done.stdout.splitlines() if l.startswith("first_paint_ns=")]
+    lines = [l for l in done.stdout.splitlines() if "first_paint_ns=" in l]
     if done.returncode != 0 or not lines:
         raise RuntimeError(f"{exe} failed ({done.returncode}): {done.stderr.strip()}")
     values = parse_pairs(lines[-1])
     first_paint = int(values["first_paint_ns"])
     if first_paint < 0:
         raise RuntimeError(f"{exe} was never painted")
+    application = int(values["application_ns"])
+    built = int(values["built_ns"])
     return {
+        # where the time goes: loading and QApplication, building the window, then
+        # show() to the first paint event
+        "app_ms": (application - start) / 1e6,
+        "build_ms": (built - application) / 1e6,
+        "show_ms": (first_paint - built) / 1e6,
         "paint_ms": (first_paint - start) / 1e6,
         "done_ms": (int(values["frame_done_ns"]) - start) / 1e6,
         "hwm_kb": int(values["vmhwm_kb"]),
@@ -171,6 +178,8 @@ def startup_ab(form_exe, floor_exe, env, runs, label):
         "form_done_ms": med(form_runs, "done_ms"),
         "floor_done_ms": med(floor_runs, "done_ms"),
         "done_ratio": median_ratio(form_runs, floor_runs, "done_ms"),
+        "stages": {side: [med(runs_, key) for key in ("app_ms", "build_ms", "show_ms")]
+                   for side, runs_ in (("A", form_runs), ("B", floor_runs))},
         "form_hwm_mb": med(form_runs, "hwm_kb") / 1024,
         "floor_hwm_mb": med(floor_runs, "hwm_kb") / 1024,
     }
@@ -256,6 +265,14 @@ def main():
               f"{s['done_ratio']:6.2f} | {s['form_hwm_mb']:7.1f} {s['floor_hwm_mb']:7.1f} "
               f"{s['form_hwm_mb'] - s['floor_hwm_mb']:6.1f}")
     print("  (\"done\": the end of that first frame; MiB: peak resident set, VmHWM)")
+    print()
+    print("where the start-up goes, medians (ms): process start to QApplication ready, "
+          "building the window, show() to first paint")
+    print(f"  {'platform':<10} {'side':<4} {'app':>7} {'build':>7} {'show':>7}")
+    for s in (start_x, start_off):
+        for side in ("A", "B"):
+            app_ms, build_ms, show_ms = s["stages"][side]
+            print(f"  {s['label']:<10} {side:<4} {app_ms:7.1f} {build_ms:7.1f} {show_ms:7.1f}")
     print()
     print("engine operations, median real time (ns)")
     for name, ns in engine.items():

@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     zelvarin::bench::FirstPaintProbe probe;
+    probe.markApplicationReady();
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Zelvarin"));
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
         window.move(s->availableGeometry().center() -
                     QPoint(window.width() / 2, window.height() / 2));
 
+    probe.markWindowBuilt();
     probe.watch(&window);
     window.show();
     const int rc = QApplication::exec();

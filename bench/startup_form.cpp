@@ -14,8 +14,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(zelvarin::identity::kTitle));
     QApplication::setApplicationDisplayName(QString::fromLatin1(zelvarin::identity::kTitle));
     QApplication::setApplicationVersion(QString::fromLatin1(zelvarin::identity::kVersionText));
+    probe.markApplicationReady();
 
     zelvarin::ui::Form1 form;
+    probe.markWindowBuilt();
     probe.watch(&form);
     form.show();
     const int rc = QApplication::exec();
