@@ -14,7 +14,8 @@
 
 namespace zelvarin::ui::testing {
 
-// Draws the questions it is told to, in order.
+// Draws the questions it is told to, in order; past the script it walks through all 17,
+// so a draw never waits forever for a value it has not had yet.
 class ScriptedRandom final : public RandomSource
 {
 public:
@@ -23,7 +24,7 @@ public:
     double next() override
     {
         if (script.empty())
-            return 0.5;
+            return ((m_unscripted++ % 17) + 0.5) / 17.0;
         const double r = script.front();
         script.pop_front();
         return r;
@@ -33,6 +34,9 @@ public:
         for (int q : questions)
             script.push_back((q + 0.5) / 17.0);
     }
+
+private:
+    int m_unscripted = 0;
 };
 
 struct Shown

@@ -1,0 +1,147 @@
+// A whole test taken with the keyboard alone: F2, Tab, arrow keys, Space and Enter.
+#include "form_harness.h"
+#include "question_bank.h"
+#include "result_strip.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+using namespace zelvarin;
+using namespace zelvarin::ui;
+using namespace zelvarin::ui::testing;
+
+namespace {
+constexpr std::array<int, 7> kAsked{0, 10, 15, 11, 6, 13, 1};
+
+OptionName keyOf(int question)
+{
+    return OptionName(QuestionBank[static_cast<std::size_t>(question)].key[1] - 'a');
+}
+} // namespace
+
+class KeyboardTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    ScriptedRandom m_random;
+    RecordingMessages m_messages;
+    RecordingExit m_exit;
+    std::unique_ptr<Form1> m_form;
+
+    static QWidget *focused() { return QApplication::focusWidget(); }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(focused() != nullptr ? focused() : m_form.get(), key, modifiers);
+    }
+
+    // Presses Tab until the focus reaches a widget the predicate accepts; fails the test if
+    // it goes round the whole window without getting there.
+    template<typename Accept> bool tabTo(Accept accept, const char *what)
+    {
+        for (int presses = 0; presses < 80; ++presses) {
+            if (focused() != nullptr && accept(focused()))
+                return true;
+            press(Qt::Key_Tab);
+        }
+        qWarning("Tab never reached %s", what);
+        return false;
+    }
+    bool tabTo(QWidget *target)
+    {
+        return tabTo([target](QWidget *w) { return w == target; },
+                     qPrintable(target->objectName()));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_form = std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit});
+        m_form->show();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    void cleanupTestCase() { m_form.reset(); }
+
+    void wholeTestWithoutTheMouse()
+    {
+        QCOMPARE(focused(), button(*m_form, "Command3"));
+        m_random.ask(kAsked);
+        press(Qt::Key_F2);
+        QVERIFY(m_form->frame(kAsked[0])->isVisible());
+
+        for (int step = 0; step < 7; ++step) {
+            const int q = kAsked[static_cast<std::size_t>(step)];
+            QuestionFrame *frame = m_form->frame(q);
+            if (step > 0) {
+                QVERIFY(tabTo(button(*m_form, "Command2")));
+                press(step % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
+                QVERIFY(frame->isVisible());
+            }
+            // Into the frame, then the arrow keys walk the answers and choose as they go.
+            QVERIFY(tabTo([frame](QWidget *w) { return w->parentWidget() == frame; },
+                          "the question's answers"));
+            OptionButton *target = option(*m_form, q, keyOf(q));
+            for (int moves = 0; moves < 3 && focused() != target; ++moves)
+                press(Qt::Key_Up);
+            for (int moves = 0; moves < 3 && focused() != target; ++moves)
+                press(Qt::Key_Down);
+            QCOMPARE(focused(), target);
+            press(Qt::Key_Space);
+            QVERIFY(target->isChecked());
+            QVERIFY(target->hasFocus());
+
+            QVERIFY(tabTo(button(*m_form, "Command1")));
+            press(Qt::Key_Return);
+            QCOMPARE(m_form->strip().slot(step)->text(),
+                     step < 6 ? QStringLiteral("Правилен") : QString());
+        }
+        QCOMPARE(m_messages.shown.size(), std::size_t{1});
+        QCOMPARE(m_messages.shown[0].text,
+                 std::string("Отговорихте правилно на 7 въпроса и оценката Ви е Отличен (6)"));
+    }
+
+    void arrowKeysChooseWithinTheFrameOnly()
+    {
+        m_random.ask({3, 4, 5, 6, 7, 8, 9});
+        press(Qt::Key_F2);
+        QVERIFY(tabTo(option(*m_form, 3, OptionName::cc)));
+        press(Qt::Key_Space);
+        press(Qt::Key_Up);
+        QCOMPARE(focused(), option(*m_form, 3, OptionName::bb));
+        QVERIFY(option(*m_form, 3, OptionName::bb)->isChecked());
+        QVERIFY(m_form->engine().view().Frame[3].option(OptionName::bb).Value);
+        QVERIFY(!m_form->engine().view().Frame[3].option(OptionName::cc).Value);
+        press(Qt::Key_Up);
+        press(Qt::Key_Up); // past the first answer the focus stays in the frame
+        QVERIFY(focused()->parentWidget() == m_form->frame(3));
+        QVERIFY(m_form->engine().view().Frame[3].option(OptionName::aa).Value);
+    }
+
+    void focusIsAlwaysShown()
+    {
+        // Every stop on the way round the window shows where the focus is.
+        m_random.ask({12, 4, 5, 6, 7, 8, 9});
+        press(Qt::Key_F2);
+        QWidget *start = focused();
+        QStringList stops;
+        do {
+            QWidget *w = focused();
+            QVERIFY(w->isVisible());
+            QVERIFY(w->isEnabled());
+            QVERIFY(w->focusPolicy() & Qt::TabFocus);
+            stops << w->objectName();
+            press(Qt::Key_Tab);
+        } while (focused() != start && stops.size() < 80);
+        // Round the window: the usable buttons, the question's answers (one stop, as a
+        // group of radio buttons is), the seven slots, and nothing hidden or greyed.
+        QCOMPARE(stops.size(), 3 + 1 + 7);
+        for (const char *name : {"Command1", "Command3", "Command4", "Box(0)", "Box(6)"})
+            QVERIFY2(stops.contains(QLatin1String(name)), name);
+        QVERIFY(stops.filter(QStringLiteral("(12)")).size() == 1);
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
