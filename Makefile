@@ -63,7 +63,7 @@ bench: deps-build
 	python3 bench/run_bench.py $(BENCH_BUILD)/bench
 
 # The Debian package $(PACKAGE_BUILD)/zelvarin_<version>_<arch>.deb, made by CPack from a
-# Release build for /usr in its own folder (2 jobs, as the machine is shared).
+# build for /usr in its own folder (2 jobs, as the machine is shared).
 PACKAGE_BUILD          ?= build-package
 PACKAGE_PACKAGES       := $(BUILD_PACKAGES) dpkg-dev
 CHECK_PACKAGE_PACKAGES := desktop-file-utils appstream gcc-mingw-w64-x86-64-win32
