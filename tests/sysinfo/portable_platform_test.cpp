@@ -40,8 +40,8 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(temp_.isValid());
-        savedPath_ = qgetenv("PATH");
+        ASSERT_TRUE(m_temp.isValid());
+        m_savedPath = qgetenv("PATH");
         QStringList folders;
         for (int i = 0; i < kPathFolders; ++i) {
             folders << pathFolder(i);
@@ -49,9 +49,9 @@ protected:
         }
         qputenv("PATH", folders.join(QLatin1Char(':')).toLocal8Bit());
     }
-    void TearDown() override { qputenv("PATH", savedPath_); }
+    void TearDown() override { qputenv("PATH", m_savedPath); }
 
-    QString pathFolder(int i) const { return temp_.filePath(QStringLiteral("bin %1").arg(i)); }
+    QString pathFolder(int i) const { return m_temp.filePath(QStringLiteral("bin %1").arg(i)); }
 
     QString place(const Entry &entry, const QByteArray &script = "#!/bin/sh\n") const
     {
@@ -73,8 +73,8 @@ protected:
         return path;
     }
 
-    QTemporaryDir temp_;
-    QByteArray savedPath_;
+    QTemporaryDir m_temp;
+    QByteArray m_savedPath;
 };
 
 // Waits, within a bound, for a started program to leave its mark.

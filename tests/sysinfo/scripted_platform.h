@@ -57,7 +57,7 @@ public:
 
     Key &key(const std::string &name, RegKey root = kHKeyLocalMachine)
     {
-        return keys_[{static_cast<std::intptr_t>(root), name}];
+        return m_keys[{static_cast<std::intptr_t>(root), name}];
     }
     void setValue(const std::string &keyName, const std::string &valueName, std::uint32_t type,
                   std::string data)
@@ -110,17 +110,17 @@ public:
                            std::uint32_t access, RegKey &result) override
     {
         OpenCall call{root, subKey, options, access, false, RegKey{}};
-        const auto found = keys_.find({static_cast<std::intptr_t>(root), subKey});
+        const auto found = m_keys.find({static_cast<std::intptr_t>(root), subKey});
         RegStatus status = kErrorFileNotFound;
-        if (found != keys_.end()) {
+        if (found != m_keys.end()) {
             status = found->second.openStatus;
         }
         if (status == kErrorSuccess) {
             // Each opening hands out a new handle, as the system does.
-            call.key = static_cast<RegKey>(nextHandle_);
-            nextHandle_ += 4;
+            call.key = static_cast<RegKey>(m_nextHandle);
+            m_nextHandle += 4;
             call.opened = true;
-            openKeys_[call.key] = &found->second;
+            m_openKeys[call.key] = &found->second;
             result = call.key;
         }
         opens.push_back(call);
@@ -133,8 +133,8 @@ public:
         const bool allNul =
             data == nullptr || std::all_of(data, data + dataSize, [](auto b) { return b == 0; });
         queries.push_back({key, valueName, dataSize, allNul});
-        const auto open = openKeys_.find(key);
-        if (open == openKeys_.end()) {
+        const auto open = m_openKeys.find(key);
+        if (open == m_openKeys.end()) {
             return kErrorInvalidHandle;
         }
         const auto value = open->second->values.find(valueName);
@@ -157,7 +157,7 @@ public:
     RegStatus regCloseKey(RegKey key) override
     {
         closes.push_back(key);
-        return openKeys_.erase(key) == 1 ? kErrorSuccess : kErrorInvalidHandle;
+        return m_openKeys.erase(key) == 1 ? kErrorSuccess : kErrorInvalidHandle;
     }
 
     bool isPlainFile(const std::string &path) override
@@ -176,9 +176,9 @@ public:
     }
 
 private:
-    std::map<std::pair<std::intptr_t, std::string>, Key> keys_;
-    std::map<RegKey, Key *> openKeys_;
-    std::intptr_t nextHandle_ = 0x40;
+    std::map<std::pair<std::intptr_t, std::string>, Key> m_keys;
+    std::map<RegKey, Key *> m_openKeys;
+    std::intptr_t m_nextHandle = 0x40;
 };
 
 class RecordingMessagePort final : public MessagePort

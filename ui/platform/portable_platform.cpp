@@ -51,9 +51,9 @@ RegStatus PortableSysInfoPlatform::regOpenKeyEx(RegKey root, const std::string &
     if ((access & ~kKeyRead) != 0) {
         return kErrorAccessDenied;
     }
-    const std::intptr_t key = nextKey_;
-    nextKey_ += 4;
-    openKeys_.emplace(key, std::move(tool));
+    const std::intptr_t key = m_nextKey;
+    m_nextKey += 4;
+    m_openKeys.emplace(key, std::move(tool));
     result = static_cast<RegKey>(key);
     return kErrorSuccess;
 }
@@ -62,8 +62,8 @@ RegStatus PortableSysInfoPlatform::regQueryValueEx(RegKey key, const std::string
                                                    std::uint32_t &type, std::uint8_t *data,
                                                    std::uint32_t &dataSize)
 {
-    const auto open = openKeys_.find(static_cast<std::intptr_t>(key));
-    if (open == openKeys_.end()) {
+    const auto open = m_openKeys.find(static_cast<std::intptr_t>(key));
+    if (open == m_openKeys.end()) {
         return kErrorInvalidHandle;
     }
     if (valueName != kToolValue) {
@@ -88,7 +88,7 @@ RegStatus PortableSysInfoPlatform::regQueryValueEx(RegKey key, const std::string
 
 RegStatus PortableSysInfoPlatform::regCloseKey(RegKey key)
 {
-    return openKeys_.erase(static_cast<std::intptr_t>(key)) == 1 ? kErrorSuccess
+    return m_openKeys.erase(static_cast<std::intptr_t>(key)) == 1 ? kErrorSuccess
                                                                  : kErrorInvalidHandle;
 }
 

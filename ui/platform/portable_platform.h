@@ -37,8 +37,8 @@ public:
 
 private:
     // Each open key keeps the tool path it saw when it was opened.
-    std::map<std::intptr_t, std::string> openKeys_;
-    std::intptr_t nextKey_ = 0x100;
+    std::map<std::intptr_t, std::string> m_openKeys;
+    std::intptr_t m_nextKey = 0x100;
 };
 
 } // namespace zelvarin

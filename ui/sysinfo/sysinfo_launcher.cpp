@@ -26,18 +26,18 @@ class OpenKey
 {
 public:
     OpenKey(SysInfoPlatform &platform, RegKey key)
-        : platform_(platform)
-        , key_(key)
+        : m_platform(platform)
+        , m_key(key)
     {}
-    ~OpenKey() { platform_.regCloseKey(key_); }
+    ~OpenKey() { m_platform.regCloseKey(m_key); }
     OpenKey(const OpenKey &) = delete;
     OpenKey &operator=(const OpenKey &) = delete;
     OpenKey(OpenKey &&) = delete;
     OpenKey &operator=(OpenKey &&) = delete;
 
 private:
-    SysInfoPlatform &platform_;
-    RegKey key_;
+    SysInfoPlatform &m_platform;
+    RegKey m_key;
 };
 
 void appendHexByte(std::string &text, std::uint8_t byte)
@@ -84,8 +84,8 @@ std::string formatHexLiteral(std::string_view digits)
 } // namespace
 
 SysInfoLauncher::SysInfoLauncher(SysInfoPlatform &platform, MessagePort &messages)
-    : platform_(platform)
-    , messages_(messages)
+    : m_platform(platform)
+    , m_messages(messages)
 {}
 
 void SysInfoLauncher::StartSysInfo()
@@ -98,7 +98,7 @@ void SysInfoLauncher::StartSysInfo()
     }
     if (!started) {
         // No title of its own: the message box puts the application title there.
-        messages_.show(kUnavailable, {}, MessageIcon::None);
+        m_messages.show(kUnavailable, {}, MessageIcon::None);
     }
 }
 
@@ -111,31 +111,31 @@ bool SysInfoLauncher::findAndStartTool()
             return false;
         }
         const std::string toolFile = toolPath + std::string(kToolFile);
-        if (!platform_.isPlainFile(toolFile)) {
+        if (!m_platform.isPlainFile(toolFile)) {
             return false;
         }
         toolPath = toolFile;
     }
     // A value read at the first location is started as it is, without testing the file: if
     // it names nothing startable, the pupil gets the message and the folder is not looked up.
-    return platform_.startProgram(toolPath, kShowNormal);
+    return m_platform.startProgram(toolPath, kShowNormal);
 }
 
 bool SysInfoLauncher::GetKeyValue(RegKey KeyRoot, const std::string &KeyName,
                                   const std::string &SubKeyRef, std::string &KeyVal)
 {
     RegKey key{};
-    if (platform_.regOpenKeyEx(KeyRoot, KeyName, 0, kOpenAccess, key) != kErrorSuccess) {
+    if (m_platform.regOpenKeyEx(KeyRoot, KeyName, 0, kOpenAccess, key) != kErrorSuccess) {
         KeyVal.clear();
         return false;
     }
-    const OpenKey closeOnReturn(platform_, key);
+    const OpenKey closeOnReturn(m_platform, key);
 
     std::array<std::uint8_t, kValueBufferSize> buffer{};
     auto dataSize = static_cast<std::uint32_t>(buffer.size());
     std::uint32_t type = 0;
     // Data longer than the buffer comes back as a nonzero status and counts as unreadable.
-    if (platform_.regQueryValueEx(key, SubKeyRef, type, buffer.data(), dataSize) != kErrorSuccess) {
+    if (m_platform.regQueryValueEx(key, SubKeyRef, type, buffer.data(), dataSize) != kErrorSuccess) {
         KeyVal.clear();
         return false;
     }

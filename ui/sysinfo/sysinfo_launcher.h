@@ -29,8 +29,8 @@ public:
 private:
     bool findAndStartTool();
 
-    SysInfoPlatform &platform_;
-    MessagePort &messages_;
+    SysInfoPlatform &m_platform;
+    MessagePort &m_messages;
 };
 
 } // namespace zelvarin

@@ -66,7 +66,7 @@ WindowsSysInfoPlatform::~WindowsSysInfoPlatform() = default;
 
 const WindowsSysInfoPlatform::Registry &WindowsSysInfoPlatform::registry()
 {
-    if (!registry_) {
+    if (!m_registry) {
         // A library or function that cannot be found is a raised error of the launch, as a
         // missing system library is when the call is first made.
         const HMODULE library = LoadLibraryA("advapi32.dll");
@@ -77,10 +77,10 @@ const WindowsSysInfoPlatform::Registry &WindowsSysInfoPlatform::registry()
         bound->openKey = lookUp<RegOpenKeyExAFn>(library, "RegOpenKeyExA");
         bound->queryValue = lookUp<RegQueryValueExAFn>(library, "RegQueryValueExA");
         bound->closeKey = lookUp<RegCloseKeyFn>(library, "RegCloseKey");
-        registry_ = std::move(bound);
-        ++bindings_;
+        m_registry = std::move(bound);
+        ++m_bindings;
     }
-    return *registry_;
+    return *m_registry;
 }
 
 RegStatus WindowsSysInfoPlatform::regOpenKeyEx(RegKey root, const std::string &subKey,
@@ -111,10 +111,10 @@ RegStatus WindowsSysInfoPlatform::regQueryValueEx(RegKey key, const std::string 
 RegStatus WindowsSysInfoPlatform::regCloseKey(RegKey key)
 {
     // Only a bound registry can have handed out a key.
-    if (!registry_) {
+    if (!m_registry) {
         return ERROR_INVALID_HANDLE;
     }
-    return registry_->closeKey(toHkey(key));
+    return m_registry->closeKey(toHkey(key));
 }
 
 bool WindowsSysInfoPlatform::isPlainFile(const std::string &path)

@@ -29,14 +29,14 @@ public:
 
     // How often the registry functions have been looked up: 0 until the first registry call,
     // 1 from then on.
-    int registryBindings() const { return bindings_; }
+    int registryBindings() const { return m_bindings; }
 
 private:
     struct Registry;
     const Registry &registry();
 
-    std::unique_ptr<Registry> registry_;
-    int bindings_ = 0;
+    std::unique_ptr<Registry> m_registry;
+    int m_bindings = 0;
 };
 
 } // namespace zelvarin
