@@ -89,7 +89,7 @@ RegStatus PortableSysInfoPlatform::regQueryValueEx(RegKey key, const std::string
 RegStatus PortableSysInfoPlatform::regCloseKey(RegKey key)
 {
     return m_openKeys.erase(static_cast<std::intptr_t>(key)) == 1 ? kErrorSuccess
-                                                                 : kErrorInvalidHandle;
+                                                                  : kErrorInvalidHandle;
 }
 
 bool PortableSysInfoPlatform::isPlainFile(const std::string &path)

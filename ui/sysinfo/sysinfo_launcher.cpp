@@ -135,7 +135,8 @@ bool SysInfoLauncher::GetKeyValue(RegKey KeyRoot, const std::string &KeyName,
     auto dataSize = static_cast<std::uint32_t>(buffer.size());
     std::uint32_t type = 0;
     // Data longer than the buffer comes back as a nonzero status and counts as unreadable.
-    if (m_platform.regQueryValueEx(key, SubKeyRef, type, buffer.data(), dataSize) != kErrorSuccess) {
+    if (m_platform.regQueryValueEx(key, SubKeyRef, type, buffer.data(), dataSize) !=
+        kErrorSuccess) {
         KeyVal.clear();
         return false;
     }
