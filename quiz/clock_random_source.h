@@ -6,7 +6,9 @@
 
 namespace zelvarin {
 
-// The random source of the real program: a Mersenne twister reseeded from the clock.
+// The random source of the real program, reseeded from the clock at every new test. A
+// generator with a one-word state keeps the reseed cheap (a Mersenne twister refills 312
+// words each time); drawing 7 of 17 asks nothing more of it.
 class ClockRandomSource final : public RandomSource
 {
 public:
@@ -14,7 +16,7 @@ public:
     double next() override;
 
 private:
-    std::mt19937_64 m_engine;
+    std::minstd_rand m_engine;
     std::uniform_real_distribution<double> m_uniform{0.0, 1.0};
 };
 

@@ -6,7 +6,10 @@ namespace zelvarin::texts {
 
 std::string stepCaption(int step)
 {
-    return " " + std::to_string(step + 1) + "-и   въпрос ";
+    std::string caption(" ");
+    caption += std::to_string(step + 1);
+    caption += "-и   въпрос ";
+    return caption;
 }
 
 int gradeFor(int correctCount)
@@ -34,7 +37,8 @@ std::string gradeMessage(int correctCount)
         " въпроса и оценката Ви е Добър (4)",   " въпроса и оценката Ви е Мн. добър (5)",
         " въпроса и оценката Ви е Отличен (6)",
     };
-    std::string message = "Отговорихте правилно на " + std::to_string(correctCount);
+    std::string message("Отговорихте правилно на ");
+    message += std::to_string(correctCount);
     message += closings[static_cast<std::size_t>(gradeFor(correctCount) - 2)];
     return message;
 }

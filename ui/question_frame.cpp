@@ -1,5 +1,6 @@
 #include "question_frame.h"
 
+#include "bitmap_file.h"
 #include "colours.h"
 #include "fonts.h"
 #include "frame_layout.h"
@@ -54,8 +55,9 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers, ChoiceHan
     m_questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_questionLabel->setGeometry(layout.label);
 
-    m_picture1 = new PictureBox(QPixmap(QStringLiteral(":/assets/") + qs(question.screenshot)),
-                                tr("Екранна снимка към въпроса"), this);
+    m_picture1 = new PictureBox(
+        QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/") + qs(question.screenshot))),
+        tr("Екранна снимка към въпроса"), this);
     m_picture1->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
     m_picture1->setAccessibleDescription(qs(question.screenshotDescription));
     m_picture1->setGeometry(layout.picture1);
