@@ -208,6 +208,7 @@ void Form1::drawView()
     // Every property is compared, not the state as a whole: a click may have moved an
     // option button away from the state (in a frame that takes no choice) and is put back.
     const ViewState &now = m_engine.view();
+    QWidget *const hadFocus = focusWidget();
     // Hide before show, so that two frames are never on view at once.
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t i = 0; i < now.Frame.size(); ++i) {
@@ -222,6 +223,22 @@ void Form1::drawView()
     if (now.Command2Enabled != m_drawn.Command2Enabled)
         m_command2->setEnabled(now.Command2Enabled);
     m_drawn = now;
+    passFocusOn(hadFocus);
+}
+
+void Form1::passFocusOn(QWidget *hadFocus)
+{
+    // A button that greys while it has the focus hands it to the next control in tab order;
+    // after Next question that is Exit, and one more Space would end the program. Send the
+    // focus where the pupil goes next instead.
+    if (hadFocus == m_command1 && !m_command1->isEnabled()) {
+        (m_command2->isEnabled() ? m_command2 : m_command4)->setFocus(Qt::OtherFocusReason);
+    } else if (hadFocus == m_command2 && !m_command2->isEnabled()) {
+        for (QuestionFrame *frame : m_frames) {
+            if (frame->isVisibleTo(this))
+                frame->tabOrder().front()->setFocus(Qt::TabFocusReason);
+        }
+    }
 }
 
 void Form1::closeEvent(QCloseEvent *event)

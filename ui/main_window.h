@@ -65,6 +65,7 @@ private:
     void buildButtons();
     void buildFrames();
     void setTabOrder();
+    void passFocusOn(QWidget *hadFocus);
     template<typename Operation> void run(Operation operation);
 
     void Command4_Click(); // New test; the menu item and F2 call it too

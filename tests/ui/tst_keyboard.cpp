@@ -102,6 +102,23 @@ private slots:
                  std::string("Отговорихте правилно на 7 въпроса и оценката Ви е Отличен (6)"));
     }
 
+    void focusGoesWhereThePupilGoesNext()
+    {
+        m_random.ask({3, 4, 5, 6, 7, 8, 9});
+        press(Qt::Key_F2);
+        QVERIFY(tabTo(option(*m_form, 3, OptionName::cc)));
+        press(Qt::Key_Space);
+        QVERIFY(tabTo(button(*m_form, "Command1")));
+        press(Qt::Key_Space);
+        // Accept greys itself: the focus moves on to Next question, not to Exit.
+        QCOMPARE(focused(), button(*m_form, "Command2"));
+        press(Qt::Key_Space);
+        // Next greys itself: the focus goes to the new question's answers.
+        QVERIFY(m_form->frame(4)->isVisible());
+        QCOMPARE(focused()->parentWidget(), m_form->frame(4));
+        QCOMPARE(m_exit.calls, 0);
+    }
+
     void arrowKeysChooseWithinTheFrameOnly()
     {
         m_random.ask({3, 4, 5, 6, 7, 8, 9});
