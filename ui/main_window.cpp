@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "about_window.h"
+#include "bitmap_file.h"
 #include "clock_random_source.h"
 #include "colours.h"
 #include "command_button.h"
@@ -141,9 +142,9 @@ void Form1::buildButtons()
 
 void Form1::buildFrames()
 {
-    const MarkerPictures markers{QPixmap(QStringLiteral(":/assets/faces/neutral.bmp")),
-                                 QPixmap(QStringLiteral(":/assets/faces/right.bmp")),
-                                 QPixmap(QStringLiteral(":/assets/faces/wrong.bmp"))};
+    const MarkerPictures markers{loadPicture(QStringLiteral(":/assets/faces/neutral.bmp")),
+                                 loadPicture(QStringLiteral(":/assets/faces/right.bmp")),
+                                 loadPicture(QStringLiteral(":/assets/faces/wrong.bmp"))};
     const auto choose = [this](int question, OptionName option) {
         m_engine.chooseOption(question, option);
         drawView();

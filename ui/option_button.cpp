@@ -1,5 +1,7 @@
 #include "option_button.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -42,6 +44,26 @@ QRect OptionButton::indicatorRect() const
 QRect OptionButton::captionRect() const
 {
     return {kCaptionLeft, 0, width() - kCaptionLeft, height()};
+}
+
+void OptionButton::keyPressEvent(QKeyEvent *event)
+{
+    QRadioButton::keyPressEvent(event);
+    // An arrow key chooses the answer it moves to, as a click does. Qt only moves the focus
+    // when no answer of the frame is chosen yet.
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (auto *next = qobject_cast<OptionButton *>(QApplication::focusWidget());
+            next != nullptr && next != this && next->parentWidget() == parentWidget() &&
+            !next->isChecked())
+            next->click();
+        break;
+    default:
+        break;
+    }
 }
 
 bool OptionButton::hitButton(const QPoint &pos) const

@@ -1,20 +1,29 @@
 #pragma once
 
-#include <QLabel>
+#include <QImage>
+#include <QWidget>
 
 namespace zelvarin::ui {
 
 // A borderless picture exactly the size of its image. It draws the image unchanged also
-// when disabled (a QLabel would grey it), and reads as a graphic to a screen reader.
-class PictureBox final : public QLabel
+// when disabled, and reads as a graphic to a screen reader. The image is drawn as it was
+// decoded: converting 17 screenshots to the screen's format up front would cost more at
+// start-up than drawing the one on view.
+class PictureBox final : public QWidget
 {
     Q_OBJECT
 
 public:
-    PictureBox(const QPixmap &picture, const QString &accessibleName, QWidget *parent);
+    PictureBox(const QImage &picture, const QString &accessibleName, QWidget *parent);
+
+    // Implicitly shared: the frames share one copy of each face.
+    const QImage &picture() const { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_picture;
 };
 
 } // namespace zelvarin::ui

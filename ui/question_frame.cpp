@@ -55,9 +55,8 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers, ChoiceHan
     m_questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_questionLabel->setGeometry(layout.label);
 
-    m_picture1 = new PictureBox(
-        QPixmap::fromImage(loadPicture(QStringLiteral(":/assets/") + qs(question.screenshot))),
-        tr("Екранна снимка към въпроса"), this);
+    m_picture1 = new PictureBox(loadPicture(QStringLiteral(":/assets/") + qs(question.screenshot)),
+                                tr("Екранна снимка към въпроса"), this);
     m_picture1->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
     m_picture1->setAccessibleDescription(qs(question.screenshotDescription));
     m_picture1->setGeometry(layout.picture1);

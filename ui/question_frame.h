@@ -4,6 +4,7 @@
 #include "view_state.h"
 
 #include <QGroupBox>
+#include <QImage>
 
 #include <array>
 #include <functional>
@@ -20,9 +21,9 @@ class PictureBox;
 // The three marker faces, loaded once and shared by all 17 frames.
 struct MarkerPictures
 {
-    QPixmap neutral;
-    QPixmap right;
-    QPixmap wrong;
+    QImage neutral;
+    QImage right;
+    QImage wrong;
 };
 
 // One question: its line, screenshot, three answers, three faces and the hidden key box.

@@ -1,5 +1,6 @@
 // The main window played by clicks and keys, offscreen, with every box answered at once.
 #include "form_harness.h"
+#include "picture_box.h"
 #include "question_bank.h"
 #include "result_strip.h"
 
@@ -287,16 +288,16 @@ private slots:
     void picturesAreLoadedOnceAtTheirSizes()
     {
         const auto picture = [this](const QString &name) {
-            return child<QLabel>(*m_form, name)->pixmap();
+            return child<PictureBox>(*m_form, name)->picture();
         };
         for (int i = 0; i < kQuestionCount; ++i) {
-            const QPixmap shot = picture(QStringLiteral("Picture1(%1)").arg(i));
+            const QImage shot = picture(QStringLiteral("Picture1(%1)").arg(i));
             QVERIFY2(!shot.isNull(), qPrintable(QString::number(i)));
             QCOMPARE(shot.size(),
                      QSize(QuestionBank[i].screenshotWidth, QuestionBank[i].screenshotHeight));
             // The faces are one picture each, shared by all frames.
             for (const char *face : {"Picture2", "Yes", "No"}) {
-                const QPixmap mine = picture(QStringLiteral("%1(%2)").arg(face).arg(i));
+                const QImage mine = picture(QStringLiteral("%1(%2)").arg(face).arg(i));
                 QCOMPARE(mine.size(), QSize(80, 90));
                 QCOMPARE(mine.cacheKey(), picture(QStringLiteral("%1(0)").arg(face)).cacheKey());
             }
@@ -348,6 +349,11 @@ private slots:
         for (int i = 0; i < frame->childCount(); ++i)
             QVERIFY(frame->child(i)->object()->objectName() != QStringLiteral("Text1(%1)").arg(q));
         QCOMPARE(m_form->frame(q)->keyBox().text(), QStringLiteral("bb"));
+        QAccessibleInterface *shot = QAccessible::queryAccessibleInterface(
+            child<QWidget>(*m_form, QStringLiteral("Picture1(%1)").arg(q)));
+        QCOMPARE(shot->role(), QAccessible::Graphic);
+        QCOMPARE(shot->text(QAccessible::Name), QStringLiteral("Екранна снимка към въпроса"));
+        QVERIFY(shot->text(QAccessible::Description).contains(QStringLiteral("Tirmeka.doc")));
         QVERIFY(!m_form->frame(q)->keyBox().isVisible());
 
         click(command(1));
