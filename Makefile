@@ -9,7 +9,7 @@ BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-too
 TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
-.PHONY: all run test build configure deps-build deps-test artwork clean check-windows bench \
+.PHONY: all run test build configure deps-build deps-test artwork screenshots clean check-windows bench \
         package check-package
 
 all: build
@@ -41,6 +41,12 @@ run: deps-build configure
 artwork: configure
 	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_artwork
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/artwork/zelvarin_artwork assets docs/artwork.png
+
+# Photographs the real windows for docs/screenshots.
+screenshots: configure
+	@scripts/ensure-packages xvfb openbox xdotool imagemagick x11-utils
+	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_scenes
+	scripts/screenshots $(BUILD) docs/screenshots
 
 clean:
 	rm -rf $(BUILD)

@@ -1,15 +1,12 @@
+#include "application_identity.h"
 #include "main_window.h"
 
 #include <QApplication>
 
-#include <zelvarin/app_identity.h>
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(zelvarin::identity::kTitle));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(zelvarin::identity::kTitle));
-    QApplication::setApplicationVersion(QString::fromLatin1(zelvarin::identity::kVersionText));
+    zelvarin::ui::applyApplicationIdentity();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ZELVARIN_APP_ID));
 
     zelvarin::ui::Form1 form;

@@ -33,7 +33,7 @@ MessageBoxPort::MessageBoxPort(QWidget *parent)
 
 void MessageBoxPort::show(std::string_view text, std::string_view title, MessageIcon icon)
 {
-    const QString caption = title.empty() ? QGuiApplication::applicationDisplayName() : qs(title);
+    const QString caption = title.empty() ? QCoreApplication::applicationName() : qs(title);
     QMessageBox box(toQtIcon(icon), caption, qs(text), QMessageBox::Ok, m_parent);
     box.exec();
 }
