@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace zelvarin::ui {
 
@@ -73,8 +74,13 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers, ChoiceHan
         button->setFont(optionFont);
         button->setPalette(optionPalette);
         button->setGeometry(layout.options[indexOf(n)]);
-        connect(button, &QAbstractButton::clicked, this,
-                [onChoice, index, n] { onChoice(index, n); });
+        // Every way of choosing checks the button: a click, Space, an arrow key, and a screen
+        // reader's toggle action (which emits no click). Checks made while drawing the view
+        // are the view's own and go nowhere.
+        connect(button, &QAbstractButton::toggled, this, [this, onChoice, index, n](bool on) {
+            if (on && !m_drawing)
+                onChoice(index, n);
+        });
         m_options[indexOf(n)] = button;
     }
 
@@ -130,6 +136,7 @@ std::array<OptionButton *, kOptionCount> QuestionFrame::tabOrder() const
 
 void QuestionFrame::draw(const FrameView &now, const FrameView &before)
 {
+    const QScopedValueRollback drawing(m_drawing, true);
     if (now.Caption != before.Caption)
         setTitle(QString::fromStdString(now.Caption));
     if (now.Enabled != before.Enabled)

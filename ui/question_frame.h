@@ -55,6 +55,7 @@ private:
     QString verdict(const FrameView &view) const;
 
     int m_index;
+    bool m_drawing = false;
     QLabel *m_questionLabel;
     PictureBox *m_picture1;
     std::array<OptionButton *, kOptionCount> m_options{};

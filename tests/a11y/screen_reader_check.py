@@ -1,0 +1,99 @@
+"""What a screen reader finds in the running quiz, read through the real accessibility bus.
+
+Usage: screen_reader_check.py PID. Plays one answer through accessibility actions only (as a
+switch or a screen reader would) and checks that every control says what it shows, and that
+the mark of the answer is said in words.
+"""
+import sys
+import time
+
+import pyatspi
+
+PID = int(sys.argv[1])
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def application():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            try:
+                if app is not None and app.get_process_id() == PID and app.childCount > 0:
+                    return app
+            except Exception:  # an application that went away meanwhile
+                pass
+        time.sleep(0.1)
+    sys.exit("the quiz never appeared on the accessibility bus")
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find(app, role, name=None, visible=True):
+    return [n for n in walk(app) if n.getRoleName() == role
+            and (name is None or n.name == name) and (not visible or showing(n))]
+
+
+def press(node):
+    node.queryAction().doAction(0)
+    time.sleep(0.4)
+
+
+app = application()
+buttons = {b.name for b in find(app, "push button")}
+for name in ("Нов тест", "Приеми отговора", "Следващ въпрос", "Изход"):
+    check(name in buttons, "no push button named %r" % name)
+menu_items = {m.name for m in find(app, "menu item")}
+for name in ("Тест", "за Zelvarin"):
+    check(name in menu_items, "no menu item named %r" % name)
+for k in range(1, 8):
+    check(find(app, "text", "Отговор %d" % k), "result slot %d is not named" % k)
+
+press(find(app, "push button", "Нов тест")[0])
+frames = [p for p in find(app, "panel") if p.name.strip().startswith("1-и")]
+check(len(frames) == 1, "exactly one question should be on view, found %d" % len(frames))
+if frames:
+    frame = frames[0]
+    options = [n for n in walk(frame) if n.getRoleName() == "radio button"]
+    check(len(options) == 3, "the question should offer 3 answers, found %d" % len(options))
+    check(all(len(o.name) > 5 for o in options), "an answer has no readable name")
+    pictures = [n for n in walk(frame) if n.getRoleName() == "image"]
+    check(any(p.name == "Екранна снимка към въпроса" and len(p.description) > 20
+              for p in pictures), "the screenshot is not named and described")
+    check(not [n for n in walk(frame) if n.getRoleName() == "text"],
+          "the hidden key box is exposed")
+
+    chosen = options[0]
+    press(chosen)
+    check(chosen.getState().contains(pyatspi.STATE_CHECKED), "the chosen answer is not checked")
+    press(find(app, "push button", "Приеми отговора")[0])
+
+    slot = [t.name for t in find(app, "text") if t.name.startswith("Отговор 1")]
+    verdict = frame.description
+    right = verdict == "Верен отговор."
+    check(right or verdict.startswith("Грешен отговор. Верният отговор е: "),
+          "the question does not say how it went: %r" % verdict)
+    check(slot == ["Отговор 1: " + ("Правилен" if right else "Грешен")],
+          "the result slot does not say the result: %r" % slot)
+    check(chosen.description == ("верен отговор" if right else "грешен отговор"),
+          "the chosen answer does not say its mark: %r" % chosen.description)
+    if not right and ": " in verdict:
+        named = verdict.split(": ", 1)[1]
+        check(named in [o.name for o in options], "the right answer named is not an answer")
+
+for f in failures:
+    print("FAIL:", f)
+print("%d passed, %d failed" % (1 if not failures else 0, 1 if failures else 0))
+sys.exit(1 if failures else 0)
