@@ -31,8 +31,8 @@ QString optionObjectName(OptionName n, int index)
 
 } // namespace
 
-QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers, ChoiceHandler onChoice,
-                             QWidget *parent)
+QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
+                             const ChoiceHandler &onChoice, QWidget *parent)
     : QGroupBox(parent)
     , m_index(index)
 {

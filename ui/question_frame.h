@@ -35,7 +35,7 @@ class QuestionFrame final : public QGroupBox
 public:
     using ChoiceHandler = std::function<void(int question, OptionName option)>;
 
-    QuestionFrame(int index, const MarkerPictures &markers, ChoiceHandler onChoice,
+    QuestionFrame(int index, const MarkerPictures &markers, const ChoiceHandler &onChoice,
                   QWidget *parent);
     ~QuestionFrame() override;
 
