@@ -8,6 +8,21 @@ else()
     target_compile_options(zelvarin_common INTERFACE -Wall -Wextra -Wpedantic)
 endif()
 
+# A report of UndefinedBehaviorSanitizer ends the program, so it fails its test like any
+# other; LeakSanitizer runs with AddressSanitizer. The tests find the suppressions of what
+# is proven to leak inside Qt and the libraries below it in tests/sanitizers/.
+if(ZELVARIN_SANITIZE)
+    set(zelvarin_sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=undefined
+                                -fno-omit-frame-pointer)
+    target_compile_options(zelvarin_common INTERFACE ${zelvarin_sanitize_flags})
+    target_link_options(zelvarin_common INTERFACE ${zelvarin_sanitize_flags})
+    set(zelvarin_sanitizers_dir ${PROJECT_SOURCE_DIR}/tests/sanitizers)
+    set(ZELVARIN_SANITIZER_ENVIRONMENT
+        "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1"
+        "LSAN_OPTIONS=suppressions=${zelvarin_sanitizers_dir}/lsan.supp:print_suppressions=0"
+        "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=${zelvarin_sanitizers_dir}/ubsan.supp")
+endif()
+
 # The application's identity, written in one place (the project() call) and handed to C++.
 configure_file(${PROJECT_SOURCE_DIR}/cmake/app_identity.h.in
                ${PROJECT_BINARY_DIR}/generated/zelvarin/app_identity.h @ONLY)
@@ -21,7 +36,7 @@ function(zelvarin_add_test)
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE zelvarin_common ${T_LIBS})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-    set(env ${T_ENVIRONMENT})
+    set(env ${T_ENVIRONMENT} ${ZELVARIN_SANITIZER_ENVIRONMENT})
     if(T_GUI)
         list(APPEND env QT_QPA_PLATFORM=offscreen)
     endif()
