@@ -23,6 +23,15 @@ if(ZELVARIN_SANITIZE)
         "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=${zelvarin_sanitizers_dir}/ubsan.supp")
 endif()
 
+# The fuzz build: libFuzzer's coverage hooks in every library, with the same two sanitizers,
+# so that the fuzz target (tests/fuzz) is guided through the launcher's own code.
+if(ZELVARIN_FUZZ)
+    set(zelvarin_fuzz_flags -fsanitize=fuzzer-no-link,address,undefined
+                            -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_compile_options(zelvarin_common INTERFACE ${zelvarin_fuzz_flags})
+    target_link_options(zelvarin_common INTERFACE ${zelvarin_fuzz_flags})
+endif()
+
 # The application's identity, written in one place (the project() call) and handed to C++.
 configure_file(${PROJECT_SOURCE_DIR}/cmake/app_identity.h.in
                ${PROJECT_BINARY_DIR}/generated/zelvarin/app_identity.h @ONLY)
