@@ -35,7 +35,7 @@ TEST_P(Marking, ChosenOptionIsMarkedAgainstTheKey)
     f.engine.AcceptAnswer();
 
     const FrameView &frame = f.engine.view().Frame[static_cast<std::size_t>(c.question)];
-    const OptionName key = OptionName(QuestionBank[c.question].key[0] - 'a');
+    const auto key = static_cast<OptionName>(QuestionBank[c.question].key[0] - 'a');
     const bool right = key == c.choice;
     for (OptionName n : kOptionNames) {
         const OptionView &o = frame.option(n);

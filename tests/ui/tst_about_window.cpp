@@ -13,8 +13,8 @@ using namespace zelvarin::ui;
 using namespace zelvarin::ui::testing;
 
 namespace {
-const std::string kUnavailable = "System Information Is Unavailable At This Time";
-const std::string kMsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr std::string_view kUnavailable = "System Information Is Unavailable At This Time";
+constexpr std::string_view kMsinfoKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 } // namespace
 
 class AboutWindowTest : public QObject
@@ -171,7 +171,7 @@ private slots:
         QDialog *about = open();
         click(child<QPushButton>(*about, QStringLiteral("cmdSysInfo")));
         QCOMPARE(m_messages.shown.size(), std::size_t{1});
-        QCOMPARE(m_messages.shown[0].text, kUnavailable);
+        QCOMPARE(m_messages.shown[0].text, std::string(kUnavailable));
         QCOMPARE(m_messages.shown[0].title, std::string());
         QVERIFY(m_messages.shown[0].icon == MessageIcon::None);
         QVERIFY(about->isVisible());
@@ -181,7 +181,8 @@ private slots:
 
     void systemInfoStartsTheToolByAltS()
     {
-        m_platform.setValue(kMsinfoKey, "PATH", 1, std::string("/opt/tools/sysinfo") + '\0');
+        m_platform.setValue(std::string(kMsinfoKey), "PATH", 1,
+                            std::string("/opt/tools/sysinfo") + '\0');
         m_platform.startablePrograms.insert("/opt/tools/sysinfo");
         QDialog *about = open();
         // The window opens active, so its access keys work at once. (A transient window
@@ -203,7 +204,7 @@ private slots:
     void tabOrderIsOkIconSystemInfo()
     {
         QDialog *about = open();
-        QWidget *ok = child<QWidget>(*about, QStringLiteral("cmdOK"));
+        auto *ok = child<QWidget>(*about, QStringLiteral("cmdOK"));
         QCOMPARE(ok->nextInFocusChain()->objectName(), QStringLiteral("picIcon"));
         QCOMPARE(ok->nextInFocusChain()->nextInFocusChain()->objectName(),
                  QStringLiteral("cmdSysInfo"));

@@ -199,7 +199,7 @@ private slots:
 
     void f2AndMenuItemEqualTheButton()
     {
-        QAction *mnuNew = m_form->findChild<QAction *>(QStringLiteral("mnuNew"));
+        auto *mnuNew = m_form->findChild<QAction *>(QStringLiteral("mnuNew"));
         QVERIFY(mnuNew != nullptr);
         QCOMPARE(mnuNew->shortcut(), QKeySequence(Qt::Key_F2));
 
