@@ -10,7 +10,7 @@ TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins xvfb dbus at-spi2-core pytho
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
 .PHONY: all run test build configure deps-build deps-test artwork screenshots clean check-windows bench \
-        package check-package
+        package check-package sanitize fuzz
 
 all: build
 
@@ -82,3 +82,15 @@ package:
 check-package: package
 	@scripts/ensure-packages $(CHECK_PACKAGE_PACKAGES)
 	packaging/check-package $(PACKAGE_BUILD)
+
+# Every test again with AddressSanitizer and UndefinedBehaviorSanitizer (LeakSanitizer on), in
+# build-sanitize/; any report fails its test.
+sanitize: deps-test
+	@JOBS=2 scripts/sanitize build-sanitize
+
+# The system-information launcher under libFuzzer for FUZZ_SECONDS, from tests/fuzz/corpus,
+# in build-fuzz/ (clang).
+FUZZ_SECONDS ?= 60
+fuzz: deps-build
+	@scripts/ensure-packages clang-14 libclang-rt-14-dev
+	@JOBS=2 scripts/fuzz $(FUZZ_SECONDS)
