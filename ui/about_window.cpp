@@ -34,7 +34,7 @@ void setBlackText(QLabel *l)
 
 } // namespace
 
-frmAbout::frmAbout(SysInfoPlatform &platform, MessagePort *messages)
+frmAbout::frmAbout(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint)
@@ -44,7 +44,7 @@ frmAbout::frmAbout(SysInfoPlatform &platform, MessagePort *messages)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose); // every way of closing unloads the window
-    setWindowIcon(QIcon(QStringLiteral(":/assets/zelvarin.ico")));
+    setWindowIcon(icon);
     setFixedSize(px(5730), px(3555));
     // The window sets no font of its own, so it takes the desktop's dialog font. The layout
     // was made for the Windows one (MS Sans Serif 8 pt); larger Linux defaults would clip
@@ -61,7 +61,7 @@ frmAbout::frmAbout(SysInfoPlatform &platform, MessagePort *messages)
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
-    picIcon->setPixmap(QIcon(QStringLiteral(":/assets/zelvarin.ico")).pixmap(32, 32));
+    picIcon->setPixmap(icon.pixmap(32, 32));
     picIcon->setGeometry(twipsRect(240, 240, 540, 540));
     picIcon->setFocusPolicy(Qt::StrongFocus);
     picIcon->setAccessibleName(QStringLiteral("Zelvarin"));

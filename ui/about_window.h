@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QIcon;
 class QLabel;
 class QPushButton;
 
@@ -23,8 +24,10 @@ class frmAbout final : public QDialog
     Q_OBJECT
 
 public:
-    // messages may be null for the real message box.
-    frmAbout(SysInfoPlatform &platform, MessagePort *messages);
+    // messages may be null for the real message box. The icon is the main window's: one
+    // icon for the program's life, since every new QIcon leaves its pixmaps in Qt's cache
+    // and the About window is made anew at every opening.
+    frmAbout(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon);
     ~frmAbout() override;
 
 protected:

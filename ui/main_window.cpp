@@ -182,7 +182,7 @@ void Form1::mnuAbout_Click()
     // The About window has no owner, so disabling this window leaves it usable; it is
     // kept above this window as its transient, or it could fall behind the disabled main
     // window and the program would look frozen.
-    m_about = new frmAbout(*m_platform, m_givenMessages);
+    m_about = new frmAbout(*m_platform, m_givenMessages, windowIcon());
     connect(m_about, &QDialog::finished, this, &Form1::aboutClosed);
     m_about->winId();
     if (QWindow *w = m_about->windowHandle())

@@ -211,11 +211,6 @@ private slots:
               static_cast<unsigned long long>(kWarmUpTests), heapAtEnd,
               static_cast<long long>(heapAtEnd) - static_cast<long long>(heapAfterWarmUp));
         QCOMPARE(QApplication::allWidgets().size(), widgetsAtFirst);
-        // Each opening makes a new QIcon and asks it for the 32 x 32 pixmap of picIcon; Qt
-        // keeps that pixmap in QPixmapCache under a key of that icon alone, and a little of it
-        // stays even when the cache is emptied. Loading the icon once would end it.
-        QEXPECT_FAIL("", "the About window's icon grows Qt's pixmap cache at every opening",
-                     Continue);
         QVERIFY2(heapAtEnd <= heapAfterWarmUp + kHeapSlackBytes,
                  qPrintable(QStringLiteral("the heap grew by %1 bytes")
                                 .arg(static_cast<long long>(heapAtEnd) -
