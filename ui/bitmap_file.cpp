@@ -18,11 +18,11 @@ quint16 le16(const uchar *p)
 
 } // namespace
 
-QImage decodeBgrBitmap(const uchar *data, qsizetype size)
+Picture viewBgrBitmap(const uchar *data, qsizetype size)
 {
     constexpr qsizetype kFileHeader = 14;
     constexpr qsizetype kInfoHeader = 40;
-    if (size < kFileHeader + kInfoHeader || data[0] != 'B' || data[1] != 'M')
+    if (data == nullptr || size < kFileHeader + kInfoHeader || data[0] != 'B' || data[1] != 'M')
         return {};
     const uchar *info = data + kFileHeader;
     const quint32 pixelsAt = le32(data + 10);
@@ -37,21 +37,20 @@ QImage decodeBgrBitmap(const uchar *data, qsizetype size)
     if (pixelsAt < kFileHeader + kInfoHeader || pixelsAt > quint32(size) ||
         qsizetype{height} * stride > size - qsizetype{pixelsAt})
         return {};
-    // The rows are stored from the bottom up; mirroring copies them into an image that owns
-    // its pixels, so the result does not point into the resource.
-    const QImage view(data + pixelsAt, width, height, stride, QImage::Format_BGR888);
-    return view.mirrored(false, true);
+    // A read-only image over the bytes: nothing is copied until something writes to it.
+    return {QImage(data + pixelsAt, width, height, stride, QImage::Format_BGR888), true};
 }
 
-QImage loadPicture(const QString &resourcePath)
+Picture loadPicture(const QString &resourcePath)
 {
+    // Uncompressed resource data is part of the program's image and lives as long as it.
     const QResource resource(resourcePath);
     if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
-        QImage image = decodeBgrBitmap(resource.data(), resource.size());
-        if (!image.isNull())
-            return image;
+        Picture picture = viewBgrBitmap(resource.data(), resource.size());
+        if (!picture.rows.isNull())
+            return picture;
     }
-    return QImage(resourcePath);
+    return {QImage(resourcePath), false};
 }
 
 } // namespace zelvarin::ui

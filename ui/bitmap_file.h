@@ -5,14 +5,26 @@
 
 namespace zelvarin::ui {
 
-// Loads a picture compiled into the program. An uncompressed 24-bit bitmap, the form of the
-// screenshots, is read in place from the resource's bytes, which takes a fraction of the
-// time of Qt's general bitmap reader (it converts pixel by pixel); anything else goes to
-// Qt's readers.
-QImage loadPicture(const QString &resourcePath);
+// A picture as it is drawn: its rows, and whether they are stored from the bottom up.
+struct Picture
+{
+    QImage rows;
+    bool bottomUp = false;
 
-// The fast path alone: an image over a 24-bit bottom-up BMP held in memory, or a null image
-// when the bytes are not exactly that form. Exposed for tests.
-QImage decodeBgrBitmap(const uchar *data, qsizetype size);
+    QSize size() const { return rows.size(); }
+    // The picture the right way up, as a new image (for tests and checks).
+    QImage upright() const { return bottomUp ? rows.mirrored(false, true) : rows; }
+};
+
+// Loads a picture compiled into the program. An uncompressed 24-bit bitmap, the form of the
+// screenshots, is not decoded at all: the picture points at the bitmap's own rows in the
+// program's data, bottom-up as bitmaps store them, and is drawn flipped. Qt's bitmap reader
+// converts pixel by pixel, and even a copy would touch all 3.5 MB of screenshots at start-up;
+// this way only the picture on view is ever read. Anything else goes to Qt's readers.
+Picture loadPicture(const QString &resourcePath);
+
+// The in-place path alone: a bottom-up picture over a 24-bit BMP that stays in memory for
+// as long as the picture lives, or a null picture when the bytes are not exactly that form.
+Picture viewBgrBitmap(const uchar *data, qsizetype size);
 
 } // namespace zelvarin::ui

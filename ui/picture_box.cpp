@@ -34,12 +34,12 @@ Q_CONSTRUCTOR_FUNCTION(installPictureBoxAccessible)
 
 } // namespace
 
-PictureBox::PictureBox(const QImage &picture, const QString &accessibleName, QWidget *parent)
+PictureBox::PictureBox(const Picture &picture, const QString &accessibleName, QWidget *parent)
     : QWidget(parent)
     , m_picture(picture)
 {
     setAccessibleName(accessibleName);
-    resize(picture.deviceIndependentSize().toSize());
+    resize(picture.size());
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
@@ -49,7 +49,12 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // width would garble the screenshots' small text, so smooth those.
     const qreal ratio = devicePixelRatioF();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
-    painter.drawImage(event->rect(), m_picture, event->rect());
+    painter.setClipRect(event->rect());
+    if (m_picture.bottomUp) {
+        painter.translate(0, m_picture.rows.height());
+        painter.scale(1, -1);
+    }
+    painter.drawImage(0, 0, m_picture.rows);
 }
 
 } // namespace zelvarin::ui

@@ -1,29 +1,30 @@
 #pragma once
 
-#include <QImage>
+#include "bitmap_file.h"
+
 #include <QWidget>
 
 namespace zelvarin::ui {
 
 // A borderless picture exactly the size of its image. It draws the image unchanged also
-// when disabled, and reads as a graphic to a screen reader. The image is drawn as it was
-// decoded: converting 17 screenshots to the screen's format up front would cost more at
+// when disabled, and reads as a graphic to a screen reader. The picture is drawn as it was
+// loaded: converting 17 screenshots to the screen's format up front would cost more at
 // start-up than drawing the one on view.
 class PictureBox final : public QWidget
 {
     Q_OBJECT
 
 public:
-    PictureBox(const QImage &picture, const QString &accessibleName, QWidget *parent);
+    PictureBox(const Picture &picture, const QString &accessibleName, QWidget *parent);
 
     // Implicitly shared: the frames share one copy of each face.
-    const QImage &picture() const { return m_picture; }
+    const Picture &picture() const { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage m_picture;
+    Picture m_picture;
 };
 
 } // namespace zelvarin::ui

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "bitmap_file.h"
 #include "question.h"
 #include "view_state.h"
 
 #include <QGroupBox>
-#include <QImage>
 
 #include <array>
 #include <functional>
@@ -21,9 +21,9 @@ class PictureBox;
 // The three marker faces, loaded once and shared by all 17 frames.
 struct MarkerPictures
 {
-    QImage neutral;
-    QImage right;
-    QImage wrong;
+    Picture neutral;
+    Picture right;
+    Picture wrong;
 };
 
 // One question: its line, screenshot, three answers, three faces and the hidden key box.

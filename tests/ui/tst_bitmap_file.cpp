@@ -1,5 +1,6 @@
 // The in-place bitmap reader against Qt's own, and its refusals.
 #include "bitmap_file.h"
+#include "picture_box.h"
 #include "question_bank.h"
 
 #include <QBuffer>
@@ -20,9 +21,10 @@ private:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    static QImage decode(const QByteArray &bytes)
+    // The bytes must outlive the picture, which points into them.
+    static Picture view(const QByteArray &bytes)
     {
-        return decodeBgrBitmap(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
+        return viewBgrBitmap(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
     }
 
 private slots:
@@ -31,14 +33,16 @@ private slots:
         for (const Question &q : QuestionBank) {
             const QString path =
                 QStringLiteral(":/assets/") + QString::fromUtf8(q.screenshot.data());
-            // Stored uncompressed, so the fast path is the one taken.
-            QCOMPARE(QResource(path).compressionAlgorithm(), QResource::NoCompression);
-            const QImage fast = decode(bytesOf(path));
-            QVERIFY2(!fast.isNull(), qPrintable(path));
-            QCOMPARE(fast.size(), QSize(q.screenshotWidth, q.screenshotHeight));
+            // Stored uncompressed, so the in-place path is the one taken, without a copy.
+            const QResource resource(path);
+            QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
+            const Picture loaded = loadPicture(path);
+            QVERIFY2(loaded.bottomUp, qPrintable(path));
+            QVERIFY(loaded.rows.constBits() >= resource.data());
+            QVERIFY(loaded.rows.constBits() < resource.data() + resource.size());
+            QCOMPARE(loaded.size(), QSize(q.screenshotWidth, q.screenshotHeight));
             const QImage reference = QImage(path).convertToFormat(QImage::Format_RGB32);
-            QCOMPARE(fast.convertToFormat(QImage::Format_RGB32), reference);
-            QCOMPARE(loadPicture(path).convertToFormat(QImage::Format_RGB32), reference);
+            QCOMPARE(loaded.upright().convertToFormat(QImage::Format_RGB32), reference);
         }
     }
 
@@ -54,9 +58,24 @@ private slots:
         QBuffer buffer(&bytes);
         QVERIFY(buffer.open(QIODevice::WriteOnly));
         QVERIFY(source.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"));
-        const QImage decoded = decode(bytes);
-        QVERIFY(!decoded.isNull());
-        QCOMPARE(decoded.convertToFormat(QImage::Format_RGB32), source);
+        const Picture decoded = view(bytes);
+        QVERIFY(decoded.bottomUp);
+        QCOMPARE(decoded.upright().convertToFormat(QImage::Format_RGB32), source);
+    }
+
+    void picturesAreDrawnTheRightWayUp()
+    {
+        // The bottom-up rows of a screenshot, drawn by its picture box, give Qt's own reading.
+        const QString path = QStringLiteral(":/assets/screenshots/question_06.bmp");
+        PictureBox box(loadPicture(path), QStringLiteral("shot"), nullptr);
+        QCOMPARE(box.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(path).convertToFormat(QImage::Format_RGB32));
+        // An 8-bit face comes from Qt's reader, the right way up already.
+        const QString face = QStringLiteral(":/assets/faces/wrong.bmp");
+        PictureBox faceBox(loadPicture(face), QStringLiteral("face"), nullptr);
+        QVERIFY(!faceBox.picture().bottomUp);
+        QCOMPARE(faceBox.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(face).convertToFormat(QImage::Format_RGB32));
     }
 
     void refusesWhatItDoesNotRead_data()
@@ -86,7 +105,7 @@ private slots:
     void refusesWhatItDoesNotRead()
     {
         QFETCH(QByteArray, bytes);
-        QVERIFY(decode(bytes).isNull());
+        QVERIFY(view(bytes).rows.isNull());
     }
 };
 

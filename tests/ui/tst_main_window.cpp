@@ -288,7 +288,7 @@ private slots:
     void picturesAreLoadedOnceAtTheirSizes()
     {
         const auto picture = [this](const QString &name) {
-            return child<PictureBox>(*m_form, name)->picture();
+            return child<PictureBox>(*m_form, name)->picture().rows;
         };
         for (int i = 0; i < kQuestionCount; ++i) {
             const QImage shot = picture(QStringLiteral("Picture1(%1)").arg(i));
