@@ -63,19 +63,23 @@ private slots:
         QCOMPARE(decoded.upright().convertToFormat(QImage::Format_RGB32), source);
     }
 
-    void picturesAreDrawnTheRightWayUp()
+    void picturesAreDrawnTheRightWayUpAndCleanlyScaled()
     {
-        // The bottom-up rows of a screenshot, drawn by its picture box, give Qt's own reading.
-        const QString path = QStringLiteral(":/assets/screenshots/question_06.bmp");
-        PictureBox box(loadPicture(path), QStringLiteral("shot"), nullptr);
-        QCOMPARE(box.grab().toImage().convertToFormat(QImage::Format_RGB32),
-                 QImage(path).convertToFormat(QImage::Format_RGB32));
-        // An 8-bit face comes from Qt's reader, the right way up already.
-        const QString face = QStringLiteral(":/assets/faces/wrong.bmp");
-        PictureBox faceBox(loadPicture(face), QStringLiteral("face"), nullptr);
-        QVERIFY(!faceBox.picture().bottomUp);
-        QCOMPARE(faceBox.grab().toImage().convertToFormat(QImage::Format_RGB32),
-                 QImage(face).convertToFormat(QImage::Format_RGB32));
+        // The bottom-up rows of a screenshot, drawn by its picture box, give Qt's own reading;
+        // at a whole scale factor (this test also runs at 2x) each pixel becomes a clean block.
+        for (const char *name : {"screenshots/question_06.bmp", "faces/wrong.bmp"}) {
+            const QString path = QStringLiteral(":/assets/") + QLatin1String(name);
+            PictureBox box(loadPicture(path), QStringLiteral("picture"), nullptr);
+            const QImage shot = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto scale = static_cast<int>(shot.devicePixelRatio());
+            QCOMPARE(shot.devicePixelRatio(), qreal(scale));
+            qInfo("%s drawn at %dx", name, scale);
+            QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
+            expected = expected.scaled(expected.size() * scale, Qt::IgnoreAspectRatio,
+                                       Qt::FastTransformation);
+            QCOMPARE(shot.size(), expected.size());
+            QVERIFY2(shot == expected, name);
+        }
     }
 
     void refusesWhatItDoesNotRead_data()
