@@ -10,8 +10,8 @@ TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins xvfb dbus at-spi2-core pytho
                   openbox xdotool x11-utils
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
-.PHONY: all run test build configure deps-build deps-test artwork screenshots clean check-windows bench \
-        package check-package sanitize fuzz
+.PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \
+        check-windows bench package check-package sanitize fuzz
 
 all: build
 
@@ -29,9 +29,21 @@ configure: deps-build $(BUILD)/build.ninja
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Every test but the long soak, which has a target of its own.
 test: deps-test configure
 	cmake --build $(BUILD) -j $(JOBS)
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -LE soak
+
+# 10,000 whole tests of the real windows in one process (about 2 minutes).
+soak: deps-test configure
+	cmake --build $(BUILD) -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -L soak
+
+# clang-tidy with the project's .clang-tidy over every source file of the build.
+tidy: deps-build configure
+	@scripts/ensure-packages clang-tidy
+	cmake --build $(BUILD) -j $(JOBS)
+	@JOBS=$(JOBS) scripts/tidy $(BUILD)
 
 run: deps-build configure
 	@scripts/ensure-packages $(RUN_PACKAGES)

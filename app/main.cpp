@@ -1,5 +1,5 @@
-#include "application_identity.h"
-#include "main_window.h"
+#include "ui/application_identity.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     zelvarin::ui::applyApplicationIdentity();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ZELVARIN_APP_ID));
 
-    zelvarin::ui::Form1 form;
+    zelvarin::ui::MainWindow form;
     form.show();
     return QApplication::exec();
 }

@@ -3,9 +3,10 @@
 // is done outside the timed part (manual timing, one clock pair per call; the ClockPair
 // row shows what that pair costs on its own). AnswerCycle times a whole answer in the
 // ordinary way as a cross-check.
-#include "clock_random_source.h"
-#include "quiet_ports.h"
-#include "quiz_engine.h"
+#include "quiz/clock_random_source.h"
+#include "quiz/quiz_engine.h"
+#include "tests/support/recording_ports.h"
+#include "tests/support/scripted_random.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,10 +25,16 @@ constexpr std::array kRotation{OptionName::aa, OptionName::bb, OptionName::cc};
 struct Rig
 {
     zelvarin::ClockRandomSource random;
-    zelvarin::bench::SilentMessages messages;
-    zelvarin::bench::NoExit exit;
+    zelvarin::testing::RecordingMessages messages;
+    zelvarin::testing::RecordingExit exit;
     QuizEngine engine{random, messages, exit};
     std::size_t turn = 0;
+
+    // The boxes are counted, not kept, so a long run does not grow.
+    Rig()
+    {
+        messages.whileOpen = [this](const zelvarin::testing::Shown &) { messages.shown.clear(); };
+    }
 
     int questionOnView() const
     {
@@ -79,9 +86,9 @@ void NewTest(benchmark::State &state)
 // The engine's own share of NewTest: the same with a random source that costs nothing.
 void NewTestSteppingRandom(benchmark::State &state)
 {
-    zelvarin::bench::SteppingRandom random;
-    zelvarin::bench::SilentMessages messages;
-    zelvarin::bench::NoExit exit;
+    zelvarin::testing::ScriptedRandom random;
+    zelvarin::testing::RecordingMessages messages;
+    zelvarin::testing::RecordingExit exit;
     QuizEngine engine{random, messages, exit};
     for (auto _ : state) {
         engine.NewTest();

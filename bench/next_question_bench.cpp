@@ -2,10 +2,11 @@
 // view, over many clicks (1,000 unless a count is given). The window is the real main
 // window with ports that never wait; the tests it runs are answered between the clicks,
 // untimed. Prints one line of key=value pairs in milliseconds.
-#include "main_window.h"
-#include "option_button.h"
-#include "question_frame.h"
-#include "quiet_ports.h"
+#include "tests/support/recording_ports.h"
+#include "tests/support/scripted_random.h"
+#include "ui/main_window.h"
+#include "ui/option_button.h"
+#include "ui/question_frame.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -98,10 +99,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int samples = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultSamples;
 
-    zelvarin::bench::SteppingRandom random;
-    zelvarin::bench::SilentMessages messages;
-    zelvarin::bench::NoExit exit;
-    zelvarin::ui::Form1 form({&random, &messages, &exit, nullptr});
+    zelvarin::testing::ScriptedRandom random;
+    zelvarin::testing::RecordingMessages messages;
+    zelvarin::testing::RecordingExit exit;
+    zelvarin::ui::MainWindow form({&random, &messages, &exit, nullptr});
     PaintWait paint;
 
     paint.arm(&form, true);

@@ -1,7 +1,7 @@
 // The toolkit's floor for start-up and memory: a QMainWindow with the main window's size,
 // flags and menu bar, and an empty central widget. Whatever the main window costs above
 // this is the program's own.
-#include "first_paint_probe.h"
+#include "bench/first_paint_probe.h"
 
 #include <QApplication>
 #include <QLayout>

@@ -1,8 +1,8 @@
 // The program's start as app/main.cpp does it (the window, the application names), with
 // the first paint noted.
-#include "application_identity.h"
-#include "first_paint_probe.h"
-#include "main_window.h"
+#include "bench/first_paint_probe.h"
+#include "ui/application_identity.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     zelvarin::ui::applyApplicationIdentity();
     probe.markApplicationReady();
 
-    zelvarin::ui::Form1 form;
+    zelvarin::ui::MainWindow form;
     probe.markWindowBuilt();
     probe.watch(&form);
     form.show();

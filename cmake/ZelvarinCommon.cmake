@@ -7,6 +7,8 @@ if(MSVC)
 else()
     target_compile_options(zelvarin_common INTERFACE -Wall -Wextra -Wpedantic)
 endif()
+# Includes name their folder from the top of the tree ("quiz/ports.h", "ui/colours.h").
+target_include_directories(zelvarin_common INTERFACE ${PROJECT_SOURCE_DIR})
 
 # A report of UndefinedBehaviorSanitizer ends the program, so it fails its test like any
 # other; LeakSanitizer runs with AddressSanitizer. The tests find the suppressions of what
@@ -38,13 +40,16 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/app_identity.h.in
 add_library(zelvarin_identity INTERFACE)
 target_include_directories(zelvarin_identity INTERFACE ${PROJECT_BINARY_DIR}/generated)
 
-# zelvarin_add_test(NAME name SOURCES ... LIBS ... [GUI])
+# zelvarin_add_test(NAME name SOURCES ... LIBS ... [GUI] [LABELS ...] [ENVIRONMENT ...])
 # A GUI test runs with the offscreen platform so it never needs a display.
 function(zelvarin_add_test)
-    cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS;ENVIRONMENT;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE zelvarin_common ${T_LIBS})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    if(T_LABELS)
+        set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
+    endif()
     set(env ${T_ENVIRONMENT} ${ZELVARIN_SANITIZER_ENVIRONMENT})
     if(T_GUI)
         list(APPEND env QT_QPA_PLATFORM=offscreen)

@@ -1,4 +1,4 @@
-#include "clock_random_source.h"
+#include "quiz/clock_random_source.h"
 
 #include <chrono>
 #include <cstdint>

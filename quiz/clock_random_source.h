@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ports.h"
+#include "quiz/ports.h"
 
 #include <random>
 

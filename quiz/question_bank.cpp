@@ -1,4 +1,4 @@
-#include "question_bank.h"
+#include "quiz/question_bank.h"
 
 namespace zelvarin {
 

@@ -1,6 +1,6 @@
-#include "quiz_engine.h"
+#include "quiz/quiz_engine.h"
 
-#include "quiz_texts.h"
+#include "quiz/quiz_texts.h"
 
 #include <algorithm>
 #include <cmath>

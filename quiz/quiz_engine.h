@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ports.h"
-#include "test_state.h"
-#include "view_state.h"
+#include "quiz/ports.h"
+#include "quiz/test_state.h"
+#include "quiz/view_state.h"
 
 namespace zelvarin {
 

@@ -1,4 +1,4 @@
-#include "quiz_texts.h"
+#include "quiz/quiz_texts.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "question.h"
+#include "quiz/question.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "view_state.h"
+#include "quiz/view_state.h"
 
-#include "question_bank.h"
+#include "quiz/question_bank.h"
 
 namespace zelvarin {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "colour.h"
-#include "question.h"
+#include "quiz/colour.h"
+#include "quiz/question.h"
 
 #include <array>
 #include <string>

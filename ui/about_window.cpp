@@ -1,9 +1,9 @@
-#include "about_window.h"
+#include "ui/about_window.h"
 
-#include "fonts.h"
-#include "qt_ports.h"
-#include "sysinfo_launcher.h"
-#include "twips.h"
+#include "sysinfo/sysinfo_launcher.h"
+#include "ui/fonts.h"
+#include "ui/qt_ports.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -34,7 +34,7 @@ void setBlackText(QLabel *l)
 
 } // namespace
 
-frmAbout::frmAbout(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon)
+AboutWindow::AboutWindow(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint)
@@ -51,70 +51,65 @@ frmAbout::frmAbout(SysInfoPlatform &platform, MessagePort *messages, const QIcon
     // "System Info..." in its 83 px button, so that face and size are asked for everywhere.
     setFont(msSansSerif(8.25, false));
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(twipsRect(4275, 2625, 1260, 345));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("cmdOK"));
+    okButton->setGeometry(twipsRect(4275, 2625, 1260, 345));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picIcon->setLineWidth(2);
-    picIcon->setPixmap(icon.pixmap(32, 32));
-    picIcon->setGeometry(twipsRect(240, 240, 540, 540));
-    picIcon->setFocusPolicy(Qt::StrongFocus);
-    picIcon->setAccessibleName(QStringLiteral("Zelvarin"));
+    auto *iconBox = new QLabel(this);
+    iconBox->setObjectName(QStringLiteral("picIcon"));
+    iconBox->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    iconBox->setLineWidth(2);
+    iconBox->setPixmap(icon.pixmap(32, 32));
+    iconBox->setGeometry(twipsRect(240, 240, 540, 540));
+    iconBox->setFocusPolicy(Qt::StrongFocus);
+    iconBox->setAccessibleName(QStringLiteral("Zelvarin"));
 
-    auto *cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345));
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    auto *sysInfoButton = new QPushButton(QStringLiteral("&System Info..."), this);
+    sysInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
+    sysInfoButton->setGeometry(twipsRect(4260, 3075, 1245, 345));
+    connect(sysInfoButton, &QPushButton::clicked, this, [this] { m_launcher->StartSysInfo(); });
 
     const QFont arial825 = arial(8.25, false);
-    QLabel *lblDescription = label(
+    QLabel *description = label(
         tr("Предназначението  на  приложението е  за развлечение  и проверка на  знанията  ви  "
            "относно най-често  срещаните съобщения  и  диалогови   прозорци,  появяващи   се   "
            "при работа с операционна система  Microsoft Windows XP."),
         "lblDescription", twipsRect(1050, 1125, 4560, 1170), this);
-    lblDescription->setFont(arial825);
-    lblDescription->setWordWrap(true);
-    setBlackText(lblDescription);
-    QLabel *lblDisclaimer = label(tr("Желаем Ви приятна и ползотворна работа!"), "lblDisclaimer",
-                                  twipsRect(255, 2625, 3870, 825), this);
-    lblDisclaimer->setFont(arial825);
-    lblDisclaimer->setWordWrap(true);
-    setBlackText(lblDisclaimer);
-    m_lblTitle = label(QString(), "lblTitle", twipsRect(1050, 240, 3885, 480), this);
-    setBlackText(m_lblTitle);
-    m_lblVersion = label(QString(), "lblVersion", twipsRect(1050, 780, 3885, 225), this);
+    description->setFont(arial825);
+    description->setWordWrap(true);
+    setBlackText(description);
+    QLabel *closingWish = label(tr("Желаем Ви приятна и ползотворна работа!"), "lblDisclaimer",
+                                twipsRect(255, 2625, 3870, 825), this);
+    closingWish->setFont(arial825);
+    closingWish->setWordWrap(true);
+    setBlackText(closingWish);
+    m_titleLabel = label(QString(), "lblTitle", twipsRect(1050, 240, 3885, 480), this);
+    setBlackText(m_titleLabel);
+    m_versionLabel = label(QString(), "lblVersion", twipsRect(1050, 780, 3885, 225), this);
 
-    setTabOrder(cmdOK, picIcon);
-    setTabOrder(picIcon, cmdSysInfo);
-    cmdOK->setFocus();
+    setTabOrder(okButton, iconBox);
+    setTabOrder(iconBox, sysInfoButton);
+    okButton->setFocus();
 
-    Form_Load();
+    loadIdentity();
 }
 
-frmAbout::~frmAbout() = default;
+AboutWindow::~AboutWindow() = default;
 
-void frmAbout::Form_Load()
+void AboutWindow::loadIdentity()
 {
     const QString title = QString::fromLatin1(identity::kTitle);
     setWindowTitle(QStringLiteral("About ") + title);
-    m_lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                              .arg(identity::kVersionMajor)
-                              .arg(identity::kVersionMinor)
-                              .arg(identity::kVersionRevision));
-    m_lblTitle->setText(title);
+    m_versionLabel->setText(QStringLiteral("Version %1.%2.%3")
+                                .arg(identity::kVersionMajor)
+                                .arg(identity::kVersionMinor)
+                                .arg(identity::kVersionRevision));
+    m_titleLabel->setText(title);
 }
 
-void frmAbout::cmdSysInfo_Click()
-{
-    m_launcher->StartSysInfo();
-}
-
-void frmAbout::paintEvent(QPaintEvent * /*event*/)
+void AboutWindow::paintEvent(QPaintEvent * /*event*/)
 {
     // The etched separator: a grey line with a white one, 2 px wide, directly below it.
     QPainter painter(this);

@@ -19,7 +19,7 @@ namespace zelvarin::ui {
 // The About window: which program this is, its version and purpose, and a button that
 // starts the system's information tool. It is loaded anew at every opening; the load step
 // fills the caption, the title and the version from the application's identity.
-class frmAbout final : public QDialog
+class AboutWindow final : public QDialog
 {
     Q_OBJECT
 
@@ -27,20 +27,19 @@ public:
     // messages may be null for the real message box. The icon is the main window's: one
     // icon for the program's life, since every new QIcon leaves its pixmaps in Qt's cache
     // and the About window is made anew at every opening.
-    frmAbout(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon);
-    ~frmAbout() override;
+    AboutWindow(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon);
+    ~AboutWindow() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void Form_Load();
-    void cmdSysInfo_Click();
+    void loadIdentity();
 
     std::unique_ptr<MessagePort> m_ownMessages;
     std::unique_ptr<SysInfoLauncher> m_launcher;
-    QLabel *m_lblTitle;
-    QLabel *m_lblVersion;
+    QLabel *m_titleLabel;
+    QLabel *m_versionLabel;
 };
 
 } // namespace zelvarin::ui

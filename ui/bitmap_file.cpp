@@ -1,4 +1,4 @@
-#include "bitmap_file.h"
+#include "ui/bitmap_file.h"
 
 #include <QResource>
 

@@ -1,4 +1,4 @@
-#include "colours.h"
+#include "ui/colours.h"
 
 #include <QGuiApplication>
 

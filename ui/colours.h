@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour.h"
+#include "quiz/colour.h"
 
 #include <QColor>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "command_button.h"
+#include "ui/command_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

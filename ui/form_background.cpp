@@ -1,7 +1,7 @@
-#include "form_background.h"
+#include "ui/form_background.h"
 
-#include "colours.h"
-#include "twips.h"
+#include "ui/colours.h"
+#include "ui/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>

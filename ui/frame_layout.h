@@ -1,6 +1,6 @@
 #pragma once
 
-#include "question.h"
+#include "quiz/question.h"
 
 #include <QPoint>
 #include <QRect>
@@ -14,10 +14,10 @@ namespace zelvarin::ui {
 // and are clipped there, as designed.
 struct FrameLayout
 {
-    QRect label;                             // the question line
-    QRect picture1;                          // the screenshot, exactly its image
-    QPoint markers;                          // the neutral and right-answer faces
-    QPoint no;                               // the wrong-answer face
+    QRect label;       // the question line
+    QPoint screenshot; // its top-left; the size is the picture's own, kept in the bank
+    QPoint faces;      // the neutral and right-answer faces
+    QPoint wrongFace;  // the wrong-answer face
     std::array<QRect, kOptionCount> options; // aa, bb, cc
 };
 

@@ -1,18 +1,18 @@
-#include "main_window.h"
+#include "ui/main_window.h"
 
-#include "about_window.h"
-#include "bitmap_file.h"
-#include "clock_random_source.h"
-#include "colours.h"
-#include "command_button.h"
-#include "fonts.h"
-#include "form_background.h"
-#include "option_button.h"
-#include "qt_ports.h"
-#include "question_frame.h"
-#include "result_strip.h"
-#include "system_platform.h"
-#include "twips.h"
+#include "quiz/clock_random_source.h"
+#include "sysinfo/system_platform.h"
+#include "ui/about_window.h"
+#include "ui/bitmap_file.h"
+#include "ui/colours.h"
+#include "ui/command_button.h"
+#include "ui/fonts.h"
+#include "ui/form_background.h"
+#include "ui/option_button.h"
+#include "ui/qt_ports.h"
+#include "ui/question_frame.h"
+#include "ui/result_strip.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,10 +28,10 @@ namespace zelvarin::ui {
 
 // Draws the window before any box opens, so the box shows over what the quiz just did
 // (the grade over the marked seventh answer).
-class Form1::DrawFirstMessages final : public MessagePort
+class MainWindow::DrawFirstMessages final : public MessagePort
 {
 public:
-    DrawFirstMessages(Form1 &form, MessagePort &inner)
+    DrawFirstMessages(MainWindow &form, MessagePort &inner)
         : m_form(form)
         , m_inner(inner)
     {}
@@ -42,7 +42,7 @@ public:
     }
 
 private:
-    Form1 &m_form;
+    MainWindow &m_form;
     MessagePort &m_inner;
 };
 
@@ -55,7 +55,7 @@ template<typename Port, typename Make> std::unique_ptr<Port> ownUnless(Port *giv
 
 } // namespace
 
-Form1::Form1(Form1Services services, QWidget *parent)
+MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
     : QMainWindow(parent)
     , m_ownRandom(ownUnless(services.random, [] { return std::make_unique<ClockRandomSource>(); }))
     , m_ownMessages(
@@ -78,7 +78,7 @@ Form1::Form1(Form1Services services, QWidget *parent)
                    Qt::MSWindowsFixedSizeDialogHint);
 
     setCentralWidget(new FormBackground(this));
-    m_strip = std::make_unique<ResultStrip>(centralWidget());
+    m_resultStrip = std::make_unique<ResultStrip>(centralWidget());
     buildFrames();
     buildButtons();
     buildMenu();
@@ -91,32 +91,32 @@ Form1::Form1(Form1Services services, QWidget *parent)
     adjustSize();
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    m_command3->setFocus(); // the first control in tab order that can take the focus
+    m_exitButton->setFocus(); // the first control in tab order that can take the focus
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildMenu()
+void MainWindow::buildMenu()
 {
-    QMenu *mnuTest = menuBar()->addMenu(tr("Тест"));
-    mnuTest->setObjectName(QStringLiteral("mnuTest"));
-    QAction *mnuNew = mnuTest->addAction(tr("Нов тест"));
-    mnuNew->setObjectName(QStringLiteral("mnuNew"));
-    mnuNew->setShortcut(Qt::Key_F2);
-    mnuNew->setShortcutContext(Qt::WindowShortcut);
-    connect(mnuNew, &QAction::triggered, this, &Form1::Command4_Click);
-    mnuTest->addSeparator()->setObjectName(QStringLiteral("a"));
-    QAction *mnuExit = mnuTest->addAction(tr("Изход"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, [this] { run(&QuizEngine::ExitProgram); });
+    QMenu *testMenu = menuBar()->addMenu(tr("Тест"));
+    testMenu->setObjectName(QStringLiteral("mnuTest"));
+    QAction *newTestItem = testMenu->addAction(tr("Нов тест"));
+    newTestItem->setObjectName(QStringLiteral("mnuNew"));
+    newTestItem->setShortcut(Qt::Key_F2);
+    newTestItem->setShortcutContext(Qt::WindowShortcut);
+    connect(newTestItem, &QAction::triggered, this, &MainWindow::startNewTest);
+    testMenu->addSeparator()->setObjectName(QStringLiteral("a"));
+    QAction *exitItem = testMenu->addAction(tr("Изход"));
+    exitItem->setObjectName(QStringLiteral("mnuExit"));
+    connect(exitItem, &QAction::triggered, this, [this] { run(&QuizEngine::ExitProgram); });
 
     // A command on the menu bar itself: it acts when clicked and opens no drop-down.
-    QAction *mnuAbout = menuBar()->addAction(tr("за Zelvarin"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
+    QAction *aboutItem = menuBar()->addAction(tr("за Zelvarin"));
+    aboutItem->setObjectName(QStringLiteral("mnuAbout"));
+    connect(aboutItem, &QAction::triggered, this, &MainWindow::openAbout);
 }
 
-void Form1::buildButtons()
+void MainWindow::buildButtons()
 {
     const QFont font = arial(11.25, true);
     const auto button = [this, &font](const QString &text, const char *name, int leftTwips) {
@@ -127,20 +127,21 @@ void Form1::buildButtons()
         b->setAutoDefault(true); // Enter presses the focused button, as Space does
         return b;
     };
-    m_command4 = button(tr("Нов тест"), "Command4", 300);
-    m_command1 = button(tr("Приеми отговора"), "Command1", 3105);
-    m_command2 = button(tr("Следващ въпрос"), "Command2", 5940);
-    m_command3 = button(tr("Изход"), "Command3", 8850);
-    m_command1->setEnabled(false);
-    m_command2->setEnabled(false);
+    m_newTestButton = button(tr("Нов тест"), "Command4", 300);
+    m_acceptButton = button(tr("Приеми отговора"), "Command1", 3105);
+    m_nextButton = button(tr("Следващ въпрос"), "Command2", 5940);
+    m_exitButton = button(tr("Изход"), "Command3", 8850);
+    m_acceptButton->setEnabled(false);
+    m_nextButton->setEnabled(false);
 
-    connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(m_command1, &QPushButton::clicked, this, [this] { run(&QuizEngine::AcceptAnswer); });
-    connect(m_command2, &QPushButton::clicked, this, [this] { run(&QuizEngine::NextQuestion); });
-    connect(m_command3, &QPushButton::clicked, this, [this] { run(&QuizEngine::ExitProgram); });
+    connect(m_newTestButton, &QPushButton::clicked, this, &MainWindow::startNewTest);
+    connect(m_acceptButton, &QPushButton::clicked, this,
+            [this] { run(&QuizEngine::AcceptAnswer); });
+    connect(m_nextButton, &QPushButton::clicked, this, [this] { run(&QuizEngine::NextQuestion); });
+    connect(m_exitButton, &QPushButton::clicked, this, [this] { run(&QuizEngine::ExitProgram); });
 }
 
-void Form1::buildFrames()
+void MainWindow::buildFrames()
 {
     const MarkerPictures markers{loadPicture(QStringLiteral(":/assets/faces/neutral.bmp")),
                                  loadPicture(QStringLiteral(":/assets/faces/right.bmp")),
@@ -156,24 +157,24 @@ void Form1::buildFrames()
     }
 }
 
-void Form1::setTabOrder()
+void MainWindow::setTabOrder()
 {
-    QList<QWidget *> order{m_command1, m_command2, m_command3, m_command4};
+    QList<QWidget *> order{m_acceptButton, m_nextButton, m_exitButton, m_newTestButton};
     for (QuestionFrame *frame : m_frames) {
         for (OptionButton *option : frame->tabOrder())
             order.append(option);
     }
-    order.append(m_strip->tabOrder());
+    order.append(m_resultStrip->tabOrder());
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void Form1::Command4_Click()
+void MainWindow::startNewTest()
 {
     run(&QuizEngine::NewTest);
 }
 
-void Form1::mnuAbout_Click()
+void MainWindow::openAbout()
 {
     if (m_platform == nullptr) {
         m_ownPlatform = makeSystemPlatform();
@@ -182,8 +183,8 @@ void Form1::mnuAbout_Click()
     // The About window has no owner, so disabling this window leaves it usable; it is
     // kept above this window as its transient, or it could fall behind the disabled main
     // window and the program would look frozen.
-    m_about = new frmAbout(*m_platform, m_givenMessages, windowIcon());
-    connect(m_about, &QDialog::finished, this, &Form1::aboutClosed);
+    m_about = new AboutWindow(*m_platform, m_givenMessages, windowIcon());
+    connect(m_about, &QDialog::finished, this, &MainWindow::aboutClosed);
     m_about->winId();
     if (QWindow *w = m_about->windowHandle())
         w->setTransientParent(windowHandle());
@@ -192,19 +193,19 @@ void Form1::mnuAbout_Click()
     m_about->activateWindow();
 }
 
-void Form1::aboutClosed()
+void MainWindow::aboutClosed()
 {
     setEnabled(true);
     activateWindow();
 }
 
-template<typename Operation> void Form1::run(Operation operation)
+template<typename Operation> void MainWindow::run(Operation operation)
 {
     (m_engine.*operation)();
     drawView();
 }
 
-void Form1::drawView()
+void MainWindow::drawView()
 {
     // Every property is compared, not the state as a whole: a click may have moved an
     // option button away from the state (in a frame that takes no choice) and is put back.
@@ -218,23 +219,24 @@ void Form1::drawView()
             m_frames[i]->draw(now.Frame[i], m_drawn.Frame[i]);
         }
     }
-    m_strip->draw(now.Box, m_drawn.Box);
+    m_resultStrip->draw(now.Box, m_drawn.Box);
     if (now.Command1Enabled != m_drawn.Command1Enabled)
-        m_command1->setEnabled(now.Command1Enabled);
+        m_acceptButton->setEnabled(now.Command1Enabled);
     if (now.Command2Enabled != m_drawn.Command2Enabled)
-        m_command2->setEnabled(now.Command2Enabled);
+        m_nextButton->setEnabled(now.Command2Enabled);
     m_drawn = now;
     passFocusOn(hadFocus);
 }
 
-void Form1::passFocusOn(QWidget *hadFocus)
+void MainWindow::passFocusOn(QWidget *hadFocus)
 {
     // A button that greys while it has the focus hands it to the next control in tab order;
     // after Next question that is Exit, and one more Space would end the program. Send the
     // focus where the pupil goes next instead.
-    if (hadFocus == m_command1 && !m_command1->isEnabled()) {
-        (m_command2->isEnabled() ? m_command2 : m_command4)->setFocus(Qt::OtherFocusReason);
-    } else if (hadFocus == m_command2 && !m_command2->isEnabled()) {
+    if (hadFocus == m_acceptButton && !m_acceptButton->isEnabled()) {
+        (m_nextButton->isEnabled() ? m_nextButton : m_newTestButton)
+            ->setFocus(Qt::OtherFocusReason);
+    } else if (hadFocus == m_nextButton && !m_nextButton->isEnabled()) {
         for (QuestionFrame *frame : m_frames) {
             if (frame->isVisibleTo(this))
                 frame->tabOrder().front()->setFocus(Qt::TabFocusReason);
@@ -242,7 +244,7 @@ void Form1::passFocusOn(QWidget *hadFocus)
     }
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // While the About window is open the main window is disabled and cannot be closed.
     if (!isEnabled())

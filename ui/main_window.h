@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ports.h"
-#include "quiz_engine.h"
-#include "view_state.h"
+#include "quiz/ports.h"
+#include "quiz/quiz_engine.h"
+#include "quiz/view_state.h"
 
 #include <QDialog>
 #include <QMainWindow>
@@ -24,7 +24,7 @@ class QuestionFrame;
 class ResultStrip;
 
 // What the main window uses from outside; any left empty gets the real one.
-struct Form1Services
+struct MainWindowServices
 {
     RandomSource *random = nullptr;
     MessagePort *messages = nullptr;
@@ -34,20 +34,20 @@ struct Form1Services
 
 // The main window: passes each click to one quiz operation and draws the view state the
 // quiz wrote. It holds no quiz logic.
-class Form1 final : public QMainWindow
+class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit Form1(Form1Services services = {}, QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(MainWindowServices services = {}, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     const QuizEngine &engine() const { return m_engine; }
     QuestionFrame *frame(int question) const
     {
         return m_frames[static_cast<std::size_t>(question)];
     }
-    ResultStrip &strip() const { return *m_strip; }
+    ResultStrip &resultStrip() const { return *m_resultStrip; }
 
     // Draws whatever the quiz changed since the last drawing.
     void drawView();
@@ -68,8 +68,8 @@ private:
     void passFocusOn(QWidget *hadFocus);
     template<typename Operation> void run(Operation operation);
 
-    void Command4_Click(); // New test; the menu item and F2 call it too
-    void mnuAbout_Click();
+    void startNewTest(); // New test; the menu item and F2 call it too
+    void openAbout();
     void aboutClosed();
 
     std::unique_ptr<RandomSource> m_ownRandom;
@@ -82,12 +82,12 @@ private:
     QuizEngine m_engine;
     ViewState m_drawn;
 
-    std::unique_ptr<ResultStrip> m_strip;
+    std::unique_ptr<ResultStrip> m_resultStrip;
     std::array<QuestionFrame *, kQuestionCount> m_frames{};
-    QPushButton *m_command1 = nullptr;
-    QPushButton *m_command2 = nullptr;
-    QPushButton *m_command3 = nullptr;
-    QPushButton *m_command4 = nullptr;
+    QPushButton *m_acceptButton = nullptr;
+    QPushButton *m_nextButton = nullptr;
+    QPushButton *m_exitButton = nullptr;
+    QPushButton *m_newTestButton = nullptr;
     QPointer<QDialog> m_about;
 };
 

@@ -1,4 +1,4 @@
-#include "option_button.h"
+#include "ui/option_button.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "picture_box.h"
+#include "ui/picture_box.h"
 
 #include <QAccessibleWidget>
 #include <QPaintEvent>

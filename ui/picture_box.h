@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bitmap_file.h"
+#include "ui/bitmap_file.h"
 
 #include <QWidget>
 

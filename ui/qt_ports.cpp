@@ -1,4 +1,4 @@
-#include "qt_ports.h"
+#include "ui/qt_ports.h"
 
 #include <QApplication>
 #include <QMessageBox>

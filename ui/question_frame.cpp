@@ -1,12 +1,12 @@
-#include "question_frame.h"
+#include "ui/question_frame.h"
 
-#include "bitmap_file.h"
-#include "colours.h"
-#include "fonts.h"
-#include "frame_layout.h"
-#include "option_button.h"
-#include "picture_box.h"
-#include "question_bank.h"
+#include "quiz/question_bank.h"
+#include "ui/bitmap_file.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/frame_layout.h"
+#include "ui/option_button.h"
+#include "ui/picture_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -56,11 +56,13 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
     m_questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_questionLabel->setGeometry(layout.label);
 
-    m_picture1 = new PictureBox(loadPicture(QStringLiteral(":/assets/") + qs(question.screenshot)),
-                                tr("Екранна снимка към въпроса"), this);
-    m_picture1->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
-    m_picture1->setAccessibleDescription(qs(question.screenshotDescription));
-    m_picture1->setGeometry(layout.picture1);
+    m_screenshot =
+        new PictureBox(loadPicture(QStringLiteral(":/assets/") + qs(question.screenshot)),
+                       tr("Екранна снимка към въпроса"), this);
+    m_screenshot->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
+    m_screenshot->setAccessibleDescription(qs(question.screenshotDescription));
+    m_screenshot->setGeometry(
+        QRect(layout.screenshot, QSize(question.screenshotWidth, question.screenshotHeight)));
 
     const QFont optionFont = arial(9.75, false);
     // Buttons take the desktop's button palette, not the frame's, so the white ground and
@@ -85,22 +87,22 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
     }
 
     // Stacked as designed: the wrong face lowest, the neutral one on top.
-    m_no = new PictureBox(markers.wrong, tr("Грешен отговор"), this);
-    m_no->setObjectName(QStringLiteral("No(%1)").arg(index));
-    m_no->setGeometry(QRect(layout.no, kMarkerSize));
-    m_yes = new PictureBox(markers.right, tr("Верен отговор"), this);
-    m_yes->setObjectName(QStringLiteral("Yes(%1)").arg(index));
-    m_yes->setGeometry(QRect(layout.markers, kMarkerSize));
-    m_picture2 = new PictureBox(markers.neutral, tr("Очаква се отговор"), this);
-    m_picture2->setObjectName(QStringLiteral("Picture2(%1)").arg(index));
-    m_picture2->setGeometry(QRect(layout.markers, kMarkerSize));
+    m_wrongFace = new PictureBox(markers.wrong, tr("Грешен отговор"), this);
+    m_wrongFace->setObjectName(QStringLiteral("No(%1)").arg(index));
+    m_wrongFace->setGeometry(QRect(layout.wrongFace, kMarkerSize));
+    m_rightFace = new PictureBox(markers.right, tr("Верен отговор"), this);
+    m_rightFace->setObjectName(QStringLiteral("Yes(%1)").arg(index));
+    m_rightFace->setGeometry(QRect(layout.faces, kMarkerSize));
+    m_neutralFace = new PictureBox(markers.neutral, tr("Очаква се отговор"), this);
+    m_neutralFace->setObjectName(QStringLiteral("Picture2(%1)").arg(index));
+    m_neutralFace->setGeometry(QRect(layout.faces, kMarkerSize));
 
     // Holds the key. It is never shown, so it gets no window of its own, and it is kept out
     // of the frame's children so that a screen reader never lists it.
-    m_text1 = std::make_unique<QLineEdit>(qs(question.key));
-    m_text1->setObjectName(QStringLiteral("Text1(%1)").arg(index));
-    m_text1->resize(kKeyBoxSize);
-    m_text1->setFocusPolicy(Qt::NoFocus);
+    m_keyBox = std::make_unique<QLineEdit>(qs(question.key));
+    m_keyBox->setObjectName(QStringLiteral("Text1(%1)").arg(index));
+    m_keyBox->resize(kKeyBoxSize);
+    m_keyBox->setFocusPolicy(Qt::NoFocus);
 
     hide();
 }
@@ -144,11 +146,11 @@ void QuestionFrame::draw(const FrameView &now, const FrameView &before)
     for (OptionName n : kOptionNames)
         drawOption(n, now.option(n), before.option(n));
     if (now.Picture2Visible != before.Picture2Visible)
-        m_picture2->setVisible(now.Picture2Visible);
+        m_neutralFace->setVisible(now.Picture2Visible);
     if (now.YesVisible != before.YesVisible)
-        m_yes->setVisible(now.YesVisible);
+        m_rightFace->setVisible(now.YesVisible);
     if (now.NoVisible != before.NoVisible)
-        m_no->setVisible(now.NoVisible);
+        m_wrongFace->setVisible(now.NoVisible);
     if (now.Picture2Visible != before.Picture2Visible || now.YesVisible != before.YesVisible ||
         now.NoVisible != before.NoVisible)
         setAccessibleDescription(verdict(now));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bitmap_file.h"
-#include "question.h"
-#include "view_state.h"
+#include "quiz/question.h"
+#include "quiz/view_state.h"
+#include "ui/bitmap_file.h"
 
 #include <QGroupBox>
 
@@ -45,7 +45,7 @@ public:
     OptionButton *option(OptionName n) const { return m_options[indexOf(n)]; }
     // The focus order inside the frame, the option buttons being the only stops.
     std::array<OptionButton *, kOptionCount> tabOrder() const;
-    const QLineEdit &keyBox() const { return *m_text1; }
+    const QLineEdit &keyBox() const { return *m_keyBox; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -57,12 +57,12 @@ private:
     int m_index;
     bool m_drawing = false;
     QLabel *m_questionLabel;
-    PictureBox *m_picture1;
+    PictureBox *m_screenshot;
     std::array<OptionButton *, kOptionCount> m_options{};
-    PictureBox *m_picture2;
-    PictureBox *m_yes;
-    PictureBox *m_no;
-    std::unique_ptr<QLineEdit> m_text1;
+    PictureBox *m_neutralFace;
+    PictureBox *m_rightFace;
+    PictureBox *m_wrongFace;
+    std::unique_ptr<QLineEdit> m_keyBox;
 };
 
 } // namespace zelvarin::ui

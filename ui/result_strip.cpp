@@ -1,8 +1,8 @@
-#include "result_strip.h"
+#include "ui/result_strip.h"
 
-#include "colours.h"
-#include "fonts.h"
-#include "twips.h"
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -61,20 +61,20 @@ ResultStrip::ResultStrip(QWidget *parent)
         pal.setColor(QPalette::Base, toQColor(colours::kWhite));
         keepLookWhenDisabled(pal);
         box->setPalette(pal);
-        m_boxes[static_cast<std::size_t>(k)] = box;
+        m_resultSlots[static_cast<std::size_t>(k)] = box;
     }
 }
 
 QList<QWidget *> ResultStrip::tabOrder() const
 {
-    return {m_boxes.begin(), m_boxes.end()};
+    return {m_resultSlots.begin(), m_resultSlots.end()};
 }
 
 void ResultStrip::draw(const std::array<SlotView, kStepCount> &now,
                        const std::array<SlotView, kStepCount> &before)
 {
     for (std::size_t k = 0; k < now.size(); ++k) {
-        QLineEdit *box = m_boxes[k];
+        QLineEdit *box = m_resultSlots[k];
         if (now[k].BackColor != before[k].BackColor) {
             QPalette pal = box->palette();
             pal.setColor(QPalette::Base, toQColor(now[k].BackColor));

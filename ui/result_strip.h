@@ -1,7 +1,7 @@
 #pragma once
 
-#include "question.h"
-#include "view_state.h"
+#include "quiz/question.h"
+#include "quiz/view_state.h"
 
 #include <QList>
 
@@ -23,11 +23,11 @@ public:
     void draw(const std::array<SlotView, kStepCount> &now,
               const std::array<SlotView, kStepCount> &before);
 
-    QLineEdit *slot(int step) const { return m_boxes[static_cast<std::size_t>(step)]; }
+    QLineEdit *slot(int step) const { return m_resultSlots[static_cast<std::size_t>(step)]; }
     QList<QWidget *> tabOrder() const;
 
 private:
-    std::array<QLineEdit *, kStepCount> m_boxes{};
+    std::array<QLineEdit *, kStepCount> m_resultSlots{};
 };
 
 } // namespace zelvarin::ui

@@ -1,4 +1,4 @@
-#include "hicolor_icons.h"
+#include "packaging/icons/hicolor_icons.h"
 
 #include <QImageReader>
 

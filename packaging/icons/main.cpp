@@ -1,7 +1,7 @@
 // zelvarin_hicolor_icons ICO OUTDIR NAME
 // Writes OUTDIR/<size>x<size>/apps/NAME.png for every size of the hicolor theme that the
 // package installs, drawn from the application icon without smoothing.
-#include "hicolor_icons.h"
+#include "packaging/icons/hicolor_icons.h"
 
 #include <QCoreApplication>
 #include <QDir>

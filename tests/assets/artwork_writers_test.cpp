@@ -1,10 +1,10 @@
 // The generator's hand-made parts, by round trip: what they write is read back by Qt and
 // must give the pixels they were handed.
 
-#include "app_icon.h"
-#include "bmp8.h"
-#include "icon_file.h"
-#include "little_endian.h"
+#include "tests/assets/little_endian.h"
+#include "tools/artwork/app_icon.h"
+#include "tools/artwork/bmp8.h"
+#include "tools/artwork/icon_file.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -2,7 +2,8 @@
 // size and bit depth read from the headers' bytes, that Qt loads them, and a few coarse
 // colour facts that survive a change of fonts.
 
-#include "little_endian.h"
+#include "quiz/question_bank.h"
+#include "tests/assets/little_endian.h"
 
 #include <QColor>
 #include <QFile>
@@ -70,42 +71,28 @@ bool isDialogFace(QRgb pixel)
 
 // ---- the screenshots ----
 
-struct ScreenshotCase
-{
-    int question;
-    int width;
-    int height;
-};
-
-// The sizes of the picture boxes of the question frames.
-constexpr std::array<ScreenshotCase, 17> kScreenshots = {{
-    {0, 321, 115},
-    {1, 590, 126},
-    {2, 419, 138},
-    {3, 419, 159},
-    {4, 381, 169},
-    {5, 348, 144},
-    {6, 314, 200},
-    {7, 347, 144},
-    {8, 381, 169},
-    {9, 375, 159},
-    {10, 331, 317},
-    {11, 332, 314},
-    {12, 351, 172},
-    {13, 426, 261},
-    {14, 401, 133},
-    {15, 425, 269},
-    {16, 326, 133},
-}};
 constexpr int kTurnOffQuestion = 6;
 
-class Screenshot : public testing::TestWithParam<ScreenshotCase>
+QString screenshotPath(int question)
+{
+    const std::string_view name =
+        zelvarin::QuestionBank[static_cast<std::size_t>(question)].screenshot;
+    return QStringLiteral(ZELVARIN_ASSETS_DIR "/") +
+           QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Each picture has the size the question bank gives it, which the frames' picture boxes take.
+class Screenshot : public testing::TestWithParam<int>
 {
 protected:
-    QString path() const
+    QString path() const { return screenshotPath(GetParam()); }
+    int width() const { return bank().screenshotWidth; }
+    int height() const { return bank().screenshotHeight; }
+
+private:
+    const zelvarin::Question &bank() const
     {
-        return QStringLiteral(ZELVARIN_ASSETS_DIR "/screenshots/question_%1.bmp")
-            .arg(GetParam().question, 2, 10, QChar('0'));
+        return zelvarin::QuestionBank[static_cast<std::size_t>(GetParam())];
     }
 };
 
@@ -117,32 +104,32 @@ TEST_P(Screenshot, IsAnUncompressed24BitBmpOfTheFrameSize)
     const BmpHeader header = bmpHeader(bytes);
     EXPECT_EQ(header.fileSize, static_cast<std::uint32_t>(bytes.size()));
     EXPECT_EQ(header.infoSize, 40u);
-    EXPECT_EQ(header.width, GetParam().width);
+    EXPECT_EQ(header.width, width());
     // Positive: rows stored bottom-up, as every Windows program expects.
-    EXPECT_EQ(header.height, GetParam().height);
+    EXPECT_EQ(header.height, height());
     EXPECT_EQ(header.bitsPerPixel, 24u);
     EXPECT_EQ(header.compression, 0u);
     EXPECT_EQ(header.pixelOffset, 54u); // no palette
-    EXPECT_EQ(bytes.size(), 54 + rowBytes(GetParam().width, 24) * GetParam().height);
+    EXPECT_EQ(bytes.size(), 54 + rowBytes(width(), 24) * height());
 }
 
 TEST_P(Screenshot, LoadsWithABlueTopAndTheBeigeBodyOfXp)
 {
     const QImage image(path());
     ASSERT_FALSE(image.isNull());
-    ASSERT_EQ(image.size(), QSize(GetParam().width, GetParam().height));
+    ASSERT_EQ(image.size(), QSize(width(), height()));
     // The title bar (or the top band of the Turn off computer window) is blue.
     EXPECT_TRUE(isBlue(image.pixel(image.width() / 2, 12)));
-    if (GetParam().question == kTurnOffQuestion)
+    if (GetParam() == kTurnOffQuestion)
         return;
     // Every other dialog has the beige body below the title bar, down its left margin.
     for (int y = 34; y < image.height() - 6; y += 4)
         EXPECT_TRUE(isDialogFace(image.pixel(6, y))) << "at y " << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(Questions, Screenshot, testing::ValuesIn(kScreenshots),
-                         [](const testing::TestParamInfo<ScreenshotCase> &info) {
-                             const int q = info.param.question;
+INSTANTIATE_TEST_SUITE_P(Questions, Screenshot, testing::Range(0, zelvarin::kQuestionCount),
+                         [](const testing::TestParamInfo<int> &info) {
+                             const int q = info.param;
                              return std::string("question_") + (q < 10 ? "0" : "") +
                                     std::to_string(q);
                          });
@@ -151,10 +138,9 @@ TEST(Screenshots, AreNotCopiesOfOneAnother)
 {
     // Questions 10 and 11 are near-twins, but even they differ in title and button.
     std::set<QByteArray> contents;
-    for (const ScreenshotCase &shot : kScreenshots)
-        contents.insert(readAll(QStringLiteral(ZELVARIN_ASSETS_DIR "/screenshots/question_%1.bmp")
-                                    .arg(shot.question, 2, 10, QChar('0'))));
-    EXPECT_EQ(contents.size(), kScreenshots.size());
+    for (int q = 0; q < zelvarin::kQuestionCount; ++q)
+        contents.insert(readAll(screenshotPath(q)));
+    EXPECT_EQ(contents.size(), std::size_t{zelvarin::kQuestionCount});
 }
 
 // ---- the background ----

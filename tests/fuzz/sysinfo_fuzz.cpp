@@ -17,8 +17,8 @@
 //     type (one byte), size (two bytes, little-endian, taken modulo 2049),
 //     claimed size (two bytes, only with bit 1), then the data
 //   length of a text (modulo 16) and its bytes: KeyVal on entry of the direct call
-#include "scripted_platform.h"
-#include "sysinfo_launcher.h"
+#include "sysinfo/sysinfo_launcher.h"
+#include "tests/support/scripted_platform.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,7 +35,7 @@ using zelvarin::kHKeyLocalMachine;
 using zelvarin::RegStatus;
 using zelvarin::SysInfoError;
 using zelvarin::SysInfoLauncher;
-using zelvarin::testing::RecordingMessagePort;
+using zelvarin::testing::RecordingMessages;
 using zelvarin::testing::ScriptedPlatform;
 
 const std::string kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
@@ -216,7 +216,7 @@ void fuzzStartSysInfo(const Location &tool, const Location &folder, bool starts,
     if (toStart && starts)
         platform.startablePrograms.insert(*toStart);
 
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
 
@@ -251,7 +251,7 @@ void fuzzGetKeyValue(const Location &l, const std::string &keyValIn)
 {
     ScriptedPlatform platform;
     install(platform, kToolKey, kToolValue, l);
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     SysInfoLauncher launcher(platform, messages);
 
     std::string keyVal = keyValIn;

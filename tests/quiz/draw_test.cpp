@@ -1,5 +1,5 @@
 // The draw of a new test: 7 distinct questions, repeats drawn again for their own step only.
-#include "scripted_ports.h"
+#include "tests/quiz/engine_fixture.h"
 
 #include <gtest/gtest.h>
 

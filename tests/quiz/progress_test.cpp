@@ -1,6 +1,6 @@
 // Moving through a test, the grade, new tests from every phase, and exit.
-#include "quiz_texts.h"
-#include "scripted_ports.h"
+#include "quiz/quiz_texts.h"
+#include "tests/quiz/engine_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -64,15 +64,16 @@ TEST(WholeTest, FromDrawToGradeAndClearedStrip)
 
     // The grade box opened over the marked seventh question and the filled strip.
     ASSERT_EQ(f.messages.shown.size(), 1U);
-    const ShownMessage &grade = f.messages.shown[0];
+    const Shown &grade = f.messages.shown[0];
+    const ViewState &shownOver = f.viewsWhenShown[0];
     EXPECT_EQ(grade.text, "Отговорихте правилно на 5 въпроса и оценката Ви е Мн. добър (5)");
     EXPECT_EQ(grade.title, "Резултат");
     EXPECT_EQ(grade.icon, MessageIcon::Information);
-    EXPECT_TRUE(grade.viewWhenShown.Frame[13].Visible);
-    EXPECT_TRUE(grade.viewWhenShown.Frame[13].YesVisible);
-    EXPECT_EQ(grade.viewWhenShown.Box[6].Text, "Правилен");
-    EXPECT_EQ(grade.viewWhenShown.Box[1].Text, "Грешен");
-    EXPECT_FALSE(grade.viewWhenShown.Command2Enabled);
+    EXPECT_TRUE(shownOver.Frame[13].Visible);
+    EXPECT_TRUE(shownOver.Frame[13].YesVisible);
+    EXPECT_EQ(shownOver.Box[6].Text, "Правилен");
+    EXPECT_EQ(shownOver.Box[1].Text, "Грешен");
+    EXPECT_FALSE(shownOver.Command2Enabled);
 
     // After the box: no frame, an empty strip in the window colour, both buttons greyed.
     const ViewState &view = f.engine.view();

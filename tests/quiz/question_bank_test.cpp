@@ -1,5 +1,5 @@
 // The bank's content: the texts a pupil reads must survive byte for byte.
-#include "question_bank.h"
+#include "quiz/question_bank.h"
 
 #include <gtest/gtest.h>
 

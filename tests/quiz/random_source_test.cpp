@@ -1,5 +1,5 @@
 // The program's random source: numbers below 1 that reach every question.
-#include "clock_random_source.h"
+#include "quiz/clock_random_source.h"
 
 #include <gtest/gtest.h>
 

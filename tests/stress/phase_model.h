@@ -1,9 +1,9 @@
 #pragma once
 
-#include "colour.h"
-#include "ports.h"
-#include "question_bank.h"
-#include "view_state.h"
+#include "quiz/colour.h"
+#include "quiz/ports.h"
+#include "quiz/question_bank.h"
+#include "quiz/view_state.h"
 
 #include <array>
 #include <optional>

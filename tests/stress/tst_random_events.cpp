@@ -5,13 +5,14 @@
 //
 // ZELVARIN_RANDOM_SEED picks the sequence and ZELVARIN_RANDOM_EVENTS its length; a failure
 // prints both and the last events before it.
-#include "colours.h"
-#include "form_harness.h"
-#include "phase_model.h"
-#include "picture_box.h"
-#include "result_strip.h"
-#include "scripted_platform.h"
-#include "stress_harness.h"
+#include "tests/stress/phase_model.h"
+#include "tests/stress/stress_harness.h"
+#include "tests/support/scripted_platform.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/window_harness.h"
+#include "ui/colours.h"
+#include "ui/picture_box.h"
+#include "ui/result_strip.h"
 
 #include <QAction>
 #include <QApplication>
@@ -186,11 +187,11 @@ private:
     };
 
     std::mt19937_64 m_rng;
-    DrawScript m_random;
+    ScriptedRandom m_random;
     RecordingMessages m_messages;
     RecordingExit m_exit;
     zelvarin::testing::ScriptedPlatform m_platform;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_form;
     std::unique_ptr<PhaseModel> m_model;
 
     // Widgets looked up once.
@@ -253,8 +254,10 @@ private:
         for (int i = 0; i < kStepCount; ++i) {
             // Now and then a repeat of an earlier step, which the draw must throw away.
             if (i > 0 && pick(4) == 0)
-                m_random.push(order[pick(static_cast<std::size_t>(i))], fraction());
-            m_random.push(order[static_cast<std::size_t>(i)], fraction());
+                m_random.script.push_back(
+                    ScriptedRandom::drawing(order[pick(static_cast<std::size_t>(i))], fraction()));
+            m_random.script.push_back(
+                ScriptedRandom::drawing(order[static_cast<std::size_t>(i)], fraction()));
         }
         m_model->newTest(order);
         m_markedFrames.fill(std::nullopt);
@@ -623,7 +626,7 @@ private:
                when + QStringLiteral(": Command3 and Command4 stay usable"));
         for (int k = 0; k < kStepCount; ++k) {
             const SlotView &s = v.Box[static_cast<std::size_t>(k)];
-            const QLineEdit *box = m_form->strip().slot(k);
+            const QLineEdit *box = m_form->resultStrip().slot(k);
             expect(box->text() == QString::fromStdString(s.Text),
                    QStringLiteral("%1: Box(%2) text %3").arg(when).arg(k).arg(box->text()));
             expect(box->palette().color(QPalette::Base) == toQColor(s.BackColor),
@@ -731,13 +734,13 @@ private:
 
         expect(m_exit.calls == m_exits,
                QStringLiteral("%1 exits, expected %2").arg(m_exit.calls).arg(m_exits));
-        expect(m_random.unexpectedDraws == 0, QStringLiteral("a new test nobody asked for"));
+        expect(m_random.unscripted == 0, QStringLiteral("a new test nobody asked for"));
         expect(m_random.script.empty(), QStringLiteral("a new test did not run or drew less"));
         expect(m_random.reseeds == m_model->newTests(),
                QStringLiteral("%1 reseeds for %2 new tests")
                    .arg(m_random.reseeds)
                    .arg(m_model->newTests()));
-        m_random.unexpectedDraws = 0;
+        m_random.unscripted = 0;
         m_random.script.clear();
 
         expect(m_platform.starts.size() == m_startCalls.size(),
@@ -792,8 +795,8 @@ private slots:
     void initTestCase()
     {
         g_previousHandler = qInstallMessageHandler(quietAboutRefusedInput);
-        m_form =
-            std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit, &m_platform});
+        m_form = std::make_unique<MainWindow>(
+            MainWindowServices{&m_random, &m_messages, &m_exit, &m_platform});
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
@@ -818,7 +821,9 @@ private slots:
         QVERIFY(m_mnuTest && m_mnuNew && m_mnuExit && m_mnuAbout);
 
         // While a box is open, the window under it already shows what led to the box.
-        m_messages.whileOpen = [this] { checkWidgets(QStringLiteral("under a message box")); };
+        m_messages.whileOpen = [this](const Shown &) {
+            checkWidgets(QStringLiteral("under a message box"));
+        };
         setUpMachine(m_platform, m_machine);
     }
 

@@ -4,11 +4,12 @@
 // same way.
 //
 // ZELVARIN_SOAK_TESTS sets how many tests run, ZELVARIN_SOAK_ABOUT how often About opens.
-#include "form_harness.h"
-#include "phase_model.h"
-#include "question_bank.h"
-#include "scripted_platform.h"
-#include "stress_harness.h"
+#include "quiz/question_bank.h"
+#include "tests/stress/phase_model.h"
+#include "tests/stress/stress_harness.h"
+#include "tests/support/scripted_platform.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/window_harness.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,11 +66,11 @@ class SoakTest : public QObject
     Q_OBJECT
 
 private:
-    DrawScript m_random;
+    ScriptedRandom m_random;
     RecordingMessages m_messages;
     RecordingExit m_exit;
     zelvarin::testing::ScriptedPlatform m_platform;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 
     static void settle()
     {
@@ -89,7 +90,8 @@ private:
         std::array<int, kStepCount> order{};
         for (int s = 0; s < kStepCount; ++s) {
             order[static_cast<std::size_t>(s)] = static_cast<int>((number * 5 + s * 3) % 17);
-            m_random.push(order[static_cast<std::size_t>(s)], 0.5);
+            m_random.script.push_back(
+                ScriptedRandom::drawing(order[static_cast<std::size_t>(s)], 0.5));
         }
         const unsigned pattern = static_cast<unsigned>(number * 37) & 0x7FU;
         int right = 0;
@@ -115,7 +117,7 @@ private:
                 .arg(number)
                 .arg(right);
         m_messages.shown.clear();
-        if (!m_random.script.empty() || m_random.unexpectedDraws != 0)
+        if (!m_random.script.empty() || m_random.unscripted != 0)
             return QStringLiteral("test %1 did not draw as scripted").arg(number);
         return {};
     }
@@ -148,8 +150,8 @@ private:
 private slots:
     void initTestCase()
     {
-        m_form =
-            std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit, &m_platform});
+        m_form = std::make_unique<MainWindow>(
+            MainWindowServices{&m_random, &m_messages, &m_exit, &m_platform});
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));

@@ -1,6 +1,6 @@
-#include "scripted_platform.h"
-#include "sysinfo_launcher.h"
-#include "value_cases.h"
+#include "sysinfo/sysinfo_launcher.h"
+#include "tests/support/scripted_platform.h"
+#include "tests/sysinfo/value_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ TEST_P(GetKeyValueOfStoredValue, GivesTheTableOutcomeAndClosesTheKey)
 {
     const ValueCase &c = GetParam();
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     platform.setValue(kTestKey, "Value", c.type, c.data);
     SysInfoLauncher launcher(platform, messages);
 
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueOfStoredValue, ::testing::ValuesIn(v
 TEST(GetKeyValue, MissingKeyEmptiesTextAndClosesNothing)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     SysInfoLauncher launcher(platform, messages);
     std::string keyVal = "old";
     EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
@@ -89,7 +89,7 @@ TEST(GetKeyValue, MissingKeyEmptiesTextAndClosesNothing)
 TEST(GetKeyValue, RefusedKeyEmptiesTextAndClosesNothing)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     platform.setValue(kTestKey, "Value", kRegSz, "C:\\x\0"s);
     platform.key(kTestKey).openStatus = kErrorAccessDenied;
     SysInfoLauncher launcher(platform, messages);
@@ -103,7 +103,7 @@ TEST(GetKeyValue, RefusedKeyEmptiesTextAndClosesNothing)
 TEST(GetKeyValue, MissingValueEmptiesTextAndClosesTheKey)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     platform.setValue(kTestKey, "Other", kRegSz, "C:\\x\0"s);
     SysInfoLauncher launcher(platform, messages);
     std::string keyVal = "old";
@@ -116,7 +116,7 @@ TEST(GetKeyValue, MissingValueEmptiesTextAndClosesTheKey)
 TEST(GetKeyValue, PassesRootKeyAndValueNameUnchanged)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     const RegKey currentUser{static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000001U))};
     platform.key(" Odd\\key name ", currentUser).values["  "] = {kRegSz, "v\0"s, std::nullopt};
     SysInfoLauncher launcher(platform, messages);
@@ -130,7 +130,7 @@ TEST(GetKeyValue, PassesRootKeyAndValueNameUnchanged)
 TEST(GetKeyValue, SizeBeyondTheBufferRaisesAndClosesTheKey)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     platform.setValue(kTestKey, "Value", kRegSz, "abc\0"s);
     platform.key(kTestKey).values["Value"].claimedSize = 1025;
     SysInfoLauncher launcher(platform, messages);
@@ -354,7 +354,7 @@ TEST_P(StartSysInfoScenario, LooksUpTestsStartsAndReportsAsDescribed)
 {
     const Scenario &s = GetParam();
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     s.arrange(platform);
     SysInfoLauncher launcher(platform, messages);
 
@@ -376,7 +376,7 @@ INSTANTIATE_TEST_SUITE_P(Launch, StartSysInfoScenario, ::testing::ValuesIn(scena
 TEST(StartSysInfo, ReadsTheNamedValuesOfBothLocations)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     platform.key(kToolKey);
     platform.key(kFolderKey);
     SysInfoLauncher launcher(platform, messages);
@@ -389,7 +389,7 @@ TEST(StartSysInfo, ReadsTheNamedValuesOfBothLocations)
 TEST(StartSysInfo, FailureMessageHasItsTextNoTitleAndNoIcon)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
     ASSERT_EQ(messages.shown.size(), 1U);
@@ -401,7 +401,7 @@ TEST(StartSysInfo, FailureMessageHasItsTextNoTitleAndNoIcon)
 TEST(StartSysInfo, PressingAgainRunsTheWholeLookupAgain)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     storeFolder(platform, "C:\\Tools");
     SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
@@ -416,7 +416,7 @@ TEST(StartSysInfo, PressingAgainRunsTheWholeLookupAgain)
 TEST(StartSysInfo, PressingAgainAfterTheMessageFindsAToolInstalledMeanwhile)
 {
     ScriptedPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
     ASSERT_EQ(messages.shown.size(), 1U);

@@ -1,7 +1,7 @@
-#include "portable_platform.h"
-#include "scripted_platform.h"
-#include "sysinfo_launcher.h"
-#include "system_platform.h"
+#include "sysinfo/portable_platform.h"
+#include "sysinfo/sysinfo_launcher.h"
+#include "sysinfo/system_platform.h"
+#include "tests/support/scripted_platform.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -305,7 +305,7 @@ TEST_F(PortablePlatform, LauncherStartsTheToolFoundOnThePath)
     const QString marker = pathFolder(0) + QStringLiteral("/ran");
     place({0, "kinfocenter", Kind::Executable}, "#!/bin/sh\n: > \"${0%/*}/ran\"\n");
     const auto platform = makeSystemPlatform();
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     SysInfoLauncher launcher(*platform, messages);
     launcher.StartSysInfo();
     EXPECT_TRUE(messages.shown.empty());
@@ -316,7 +316,7 @@ TEST_F(PortablePlatform, LauncherWithoutToolShowsTheMessage)
 {
     place({0, "hardinfo", Kind::PlainFile});
     const auto platform = makeSystemPlatform();
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     SysInfoLauncher launcher(*platform, messages);
     launcher.StartSysInfo();
     ASSERT_EQ(messages.shown.size(), 1U);

@@ -1,6 +1,6 @@
 // The About window: opened from the menu, every way of closing it, and System Info.
-#include "form_harness.h"
-#include "scripted_platform.h"
+#include "tests/support/scripted_platform.h"
+#include "tests/support/window_harness.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,7 @@ private:
     RecordingMessages m_messages;
     RecordingExit m_exit;
     zelvarin::testing::ScriptedPlatform m_platform;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 
     QAction *mnuAbout() const { return m_form->findChild<QAction *>(QStringLiteral("mnuAbout")); }
 
@@ -49,8 +49,8 @@ private:
 private slots:
     void initTestCase()
     {
-        m_form =
-            std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit, &m_platform});
+        m_form = std::make_unique<MainWindow>(
+            MainWindowServices{&m_random, &m_messages, &m_exit, &m_platform});
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));

@@ -1,7 +1,7 @@
 // The in-place bitmap reader against Qt's own, and its refusals.
-#include "bitmap_file.h"
-#include "picture_box.h"
-#include "question_bank.h"
+#include "quiz/question_bank.h"
+#include "ui/bitmap_file.h"
+#include "ui/picture_box.h"
 
 #include <QBuffer>
 #include <QFile>

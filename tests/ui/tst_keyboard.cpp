@@ -1,7 +1,7 @@
 // A whole test taken with the keyboard alone: F2, Tab, arrow keys, Space and Enter.
-#include "form_harness.h"
-#include "question_bank.h"
-#include "result_strip.h"
+#include "quiz/question_bank.h"
+#include "tests/support/window_harness.h"
+#include "ui/result_strip.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -27,7 +27,7 @@ private:
     ScriptedRandom m_random;
     RecordingMessages m_messages;
     RecordingExit m_exit;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 
     static QWidget *focused() { return QApplication::focusWidget(); }
 
@@ -57,7 +57,7 @@ private:
 private slots:
     void initTestCase()
     {
-        m_form = std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit});
+        m_form = std::make_unique<MainWindow>(MainWindowServices{&m_random, &m_messages, &m_exit});
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
@@ -94,7 +94,7 @@ private slots:
 
             QVERIFY(tabTo(button(*m_form, "Command1")));
             press(Qt::Key_Return);
-            QCOMPARE(m_form->strip().slot(step)->text(),
+            QCOMPARE(m_form->resultStrip().slot(step)->text(),
                      step < 6 ? QStringLiteral("Правилен") : QString());
         }
         QCOMPARE(m_messages.shown.size(), std::size_t{1});

@@ -1,8 +1,8 @@
 // The main window played by clicks and keys, offscreen, with every box answered at once.
-#include "form_harness.h"
-#include "picture_box.h"
-#include "question_bank.h"
-#include "result_strip.h"
+#include "quiz/question_bank.h"
+#include "tests/support/window_harness.h"
+#include "ui/picture_box.h"
+#include "ui/result_strip.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -22,11 +22,11 @@ constexpr std::array<OptionName, 7> kKeys{OptionName::bb, OptionName::bb, Option
                                           OptionName::aa, OptionName::aa, OptionName::cc,
                                           OptionName::cc};
 
-int visibleFrames(const Form1 &form)
+int visibleFrames(const MainWindow &form)
 {
     int n = 0;
-    for (int i = 0; i < kQuestionCount; ++i)
-        n += form.frame(i)->isVisible() ? 1 : 0;
+    for (const auto *frame : form.findChildren<QuestionFrame *>())
+        n += frame->isVisible() ? 1 : 0;
     return n;
 }
 } // namespace
@@ -39,7 +39,7 @@ private:
     ScriptedRandom m_random;
     RecordingMessages m_messages;
     RecordingExit m_exit;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_form;
 
     QPushButton *command(int n) const
     {
@@ -54,7 +54,7 @@ private:
 private slots:
     void initTestCase()
     {
-        m_form = std::make_unique<Form1>(Form1Services{&m_random, &m_messages, &m_exit});
+        m_form = std::make_unique<MainWindow>(MainWindowServices{&m_random, &m_messages, &m_exit});
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     }
@@ -75,7 +75,7 @@ private slots:
         QVERIFY(command(4)->isEnabled());
         QCOMPARE(QApplication::focusWidget(), command(3));
         QCOMPARE(m_form->frame(5)->title(), QStringLiteral("Frame1"));
-        QCOMPARE(m_form->strip().slot(0)->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(m_form->resultStrip().slot(0)->palette().color(QPalette::Base), QColor(Qt::white));
     }
 
     void wholeTestByClicks()
@@ -96,12 +96,12 @@ private slots:
             const OptionName wrong = key == OptionName::aa ? OptionName::bb : OptionName::aa;
             click(option(*m_form, q, step % 2 == 0 ? key : wrong));
             if (step == 6) {
-                m_messages.whileOpen = [this, q] {
+                m_messages.whileOpen = [this, q](const Shown &) {
                     // The grade shows over the marked seventh question and the full strip.
                     QVERIFY(m_form->frame(q)->isVisible());
                     QVERIFY(!m_form->frame(q)->isEnabled());
-                    QCOMPARE(m_form->strip().slot(6)->text(), QStringLiteral("Правилен"));
-                    QCOMPARE(m_form->strip().slot(5)->text(), QStringLiteral("Грешен"));
+                    QCOMPARE(m_form->resultStrip().slot(6)->text(), QStringLiteral("Правилен"));
+                    QCOMPARE(m_form->resultStrip().slot(5)->text(), QStringLiteral("Грешен"));
                 };
             }
             click(command(1));
@@ -116,8 +116,8 @@ private slots:
 
         QCOMPARE(visibleFrames(*m_form), 0);
         for (int k = 0; k < 7; ++k) {
-            QCOMPARE(m_form->strip().slot(k)->text(), QString());
-            QCOMPARE(m_form->strip().slot(k)->palette().color(QPalette::Base),
+            QCOMPARE(m_form->resultStrip().slot(k)->text(), QString());
+            QCOMPARE(m_form->resultStrip().slot(k)->palette().color(QPalette::Base),
                      m_form->palette().color(QPalette::Base));
         }
         QVERIFY(!command(1)->isEnabled());
@@ -145,8 +145,9 @@ private slots:
                     ->isVisibleTo(m_form->frame(q)));
         QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("Yes(%1)").arg(q))
                      ->isVisibleTo(m_form->frame(q)));
-        QCOMPARE(m_form->strip().slot(0)->text(), QStringLiteral("Грешен"));
-        QCOMPARE(m_form->strip().slot(0)->palette().color(QPalette::Base), QColor(255, 185, 162));
+        QCOMPARE(m_form->resultStrip().slot(0)->text(), QStringLiteral("Грешен"));
+        QCOMPARE(m_form->resultStrip().slot(0)->palette().color(QPalette::Base),
+                 QColor(255, 185, 162));
         // What the colours say, a screen reader says in words.
         QCOMPARE(m_form->frame(q)->accessibleDescription(),
                  QStringLiteral("Грешен отговор. Верният отговор е: ") + bb->text());
@@ -366,7 +367,8 @@ private slots:
         QVERIFY(!m_form->frame(q)->keyBox().isVisible());
 
         click(command(1));
-        QAccessibleInterface *slot = QAccessible::queryAccessibleInterface(m_form->strip().slot(0));
+        QAccessibleInterface *slot =
+            QAccessible::queryAccessibleInterface(m_form->resultStrip().slot(0));
         QCOMPARE(slot->text(QAccessible::Name), QStringLiteral("Отговор 1: Правилен"));
         QCOMPARE(frame->text(QAccessible::Description), QStringLiteral("Верен отговор."));
 

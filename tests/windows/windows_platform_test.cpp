@@ -1,7 +1,7 @@
-#include "scripted_platform.h"
-#include "sysinfo_launcher.h"
-#include "value_cases.h"
-#include "windows_platform.h"
+#include "sysinfo/sysinfo_launcher.h"
+#include "sysinfo/windows_platform.h"
+#include "tests/support/scripted_platform.h"
+#include "tests/sysinfo/value_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -214,7 +214,7 @@ protected:
     }
 
     RecordingPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
 };
 
 // GetKeyValue on the same stored values as over the scripted registry.
@@ -285,7 +285,7 @@ TEST_F(WineRegistry, RootKeyIsTheSystemsLocalMachine)
 TEST(WindowsPlatformBinding, RegistryFunctionsAreLookedUpOnceAtFirstUse)
 {
     WindowsSysInfoPlatform platform;
-    RecordingMessagePort messages;
+    RecordingMessages messages;
     EXPECT_EQ(platform.registryBindings(), 0);
     // The file test and the start need no registry.
     EXPECT_FALSE(platform.isPlainFile(R"(C:\no such folder\no such file)"));

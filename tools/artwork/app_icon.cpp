@@ -1,4 +1,4 @@
-#include "app_icon.h"
+#include "tools/artwork/app_icon.h"
 
 #include <cstring>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "icon_file.h"
+#include "tools/artwork/icon_file.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "background.h"
+#include "tools/artwork/background.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "bmp8.h"
+#include "tools/artwork/bmp8.h"
 
 #include <QHash>
 #include <QImageWriter>

@@ -1,4 +1,4 @@
-#include "contact_sheet.h"
+#include "tools/artwork/contact_sheet.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "icons.h"
-#include "xp_look.h"
+#include "tools/artwork/icons.h"
+#include "tools/artwork/xp_look.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,7 +1,7 @@
-#include "dialogs.h"
+#include "tools/artwork/dialogs.h"
 
-#include "dialog.h"
-#include "turn_off.h"
+#include "tools/artwork/dialog.h"
+#include "tools/artwork/turn_off.h"
 
 #include <QPainter>
 

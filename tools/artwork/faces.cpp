@@ -1,4 +1,4 @@
-#include "faces.h"
+#include "tools/artwork/faces.h"
 
 #include <QPainter>
 #include <QPainterPath>

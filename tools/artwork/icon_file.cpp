@@ -1,4 +1,4 @@
-#include "icon_file.h"
+#include "tools/artwork/icon_file.h"
 
 #include <QtEndian>
 

@@ -1,4 +1,4 @@
-#include "icons.h"
+#include "tools/artwork/icons.h"
 
 #include <QLinearGradient>
 #include <QPainter>

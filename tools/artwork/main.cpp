@@ -4,13 +4,13 @@
 // the application icon and the three marker faces, and a contact sheet of all of them for
 // review. The result depends on neither the time nor chance, only on the fonts installed.
 
-#include "app_icon.h"
-#include "background.h"
-#include "bmp8.h"
-#include "contact_sheet.h"
-#include "dialogs.h"
-#include "faces.h"
-#include "icon_file.h"
+#include "tools/artwork/app_icon.h"
+#include "tools/artwork/background.h"
+#include "tools/artwork/bmp8.h"
+#include "tools/artwork/contact_sheet.h"
+#include "tools/artwork/dialogs.h"
+#include "tools/artwork/faces.h"
+#include "tools/artwork/icon_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "turn_off.h"
+#include "tools/artwork/turn_off.h"
 
-#include "icons.h"
-#include "xp_look.h"
+#include "tools/artwork/icons.h"
+#include "tools/artwork/xp_look.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "xp_look.h"
+#include "tools/artwork/xp_look.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>

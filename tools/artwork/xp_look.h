@@ -1,6 +1,6 @@
 #pragma once
 
-#include "icons.h"
+#include "tools/artwork/icons.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,10 +1,11 @@
 // Puts the real windows into one of the states shown in docs/screenshots and leaves them
 // open; scripts/screenshots photographs them. Drives the window through its own buttons.
-#include "application_identity.h"
-#include "main_window.h"
-#include "option_button.h"
-#include "question_frame.h"
-#include "sysinfo_platform.h"
+#include "tests/support/scripted_platform.h"
+#include "tests/support/scripted_random.h"
+#include "ui/application_identity.h"
+#include "ui/main_window.h"
+#include "ui/option_button.h"
+#include "ui/question_frame.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,50 +14,18 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <deque>
 
 namespace {
 
 using namespace zelvarin;
 
-// Asks the questions it is given, in order.
-class FixedQuestions final : public RandomSource
+// Tells scripts/screenshots that the scene is set. A box runs its own event loop, so for a
+// scene that ends in one this is queued before the box opens and printed once it is up.
+void sceneIsSet()
 {
-public:
-    explicit FixedQuestions(std::deque<int> questions)
-        : m_questions(std::move(questions))
-    {}
-    void reseedFromClock() override {}
-    double next() override
-    {
-        const int q = m_questions.empty() ? 0 : m_questions.front();
-        if (!m_questions.empty())
-            m_questions.pop_front();
-        return (q + 0.5) / kQuestionCount;
-    }
-
-private:
-    std::deque<int> m_questions;
-};
-
-// A machine without a system-information tool.
-class NoTool final : public SysInfoPlatform
-{
-public:
-    RegStatus regOpenKeyEx(RegKey, const std::string &, std::uint32_t, std::uint32_t,
-                           RegKey &) override
-    {
-        return kErrorFileNotFound;
-    }
-    RegStatus regQueryValueEx(RegKey, const std::string &, std::uint32_t &, std::uint8_t *,
-                              std::uint32_t &) override
-    {
-        return kErrorFileNotFound;
-    }
-    RegStatus regCloseKey(RegKey) override { return kErrorSuccess; }
-    bool isPlainFile(const std::string &) override { return false; }
-    bool startProgram(const std::string &, int) override { return false; }
-};
+    std::puts("ready");
+    std::fflush(stdout);
+}
 
 void press(const QWidget &root, const char *name)
 {
@@ -73,9 +42,10 @@ int main(int argc, char *argv[])
     const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("idle");
 
     // Question 8 is asked first (key bb), then 12 (key bb), 4, 6, 15, 13, 1.
-    FixedQuestions questions({8, 12, 4, 6, 15, 13, 1});
-    NoTool noTool;
-    ui::Form1 form(ui::Form1Services{&questions, nullptr, nullptr, &noTool});
+    testing::ScriptedRandom questions;
+    questions.ask({8, 12, 4, 6, 15, 13, 1});
+    testing::ScriptedPlatform noTool; // a machine without a system-information tool
+    ui::MainWindow form(ui::MainWindowServices{&questions, nullptr, nullptr, &noTool});
     form.show();
 
     const auto answer = [&form](int question, OptionName n) {
@@ -83,13 +53,20 @@ int main(int argc, char *argv[])
         press(form, "Command1");
     };
     QTimer::singleShot(300, &form, [&] {
-        if (scene == QLatin1String("idle"))
+        if (scene == QLatin1String("idle")) {
+            sceneIsSet();
             return;
+        }
         if (scene == QLatin1String("about") || scene == QLatin1String("message")) {
             form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
-            if (scene == QLatin1String("message"))
-                QTimer::singleShot(300, form.aboutWindow(),
-                                   [&form] { press(*form.aboutWindow(), "cmdSysInfo"); });
+            if (scene == QLatin1String("message")) {
+                QTimer::singleShot(300, form.aboutWindow(), [&form] {
+                    QTimer::singleShot(0, sceneIsSet);
+                    press(*form.aboutWindow(), "cmdSysInfo");
+                });
+            } else {
+                sceneIsSet();
+            }
             return;
         }
         press(form, "Command4");
@@ -113,12 +90,17 @@ int main(int argc, char *argv[])
             for (std::size_t i = 0; i < plays.size(); ++i) {
                 if (i > 0)
                     press(form, "Command2");
+                if (i + 1 == plays.size())
+                    QTimer::singleShot(0, sceneIsSet);
                 answer(plays[i].first, plays[i].second); // the last opens the grade box
             }
+            return;
         } else {
             std::fprintf(stderr, "unknown scene\n");
             QApplication::exit(2);
+            return;
         }
+        sceneIsSet();
     });
     return QApplication::exec();
 }

@@ -1,9 +1,9 @@
-#include "system_platform.h"
+#include "sysinfo/system_platform.h"
 
 #ifdef _WIN32
-#include "windows_platform.h"
+#include "sysinfo/windows_platform.h"
 #else
-#include "portable_platform.h"
+#include "sysinfo/portable_platform.h"
 #endif
 
 namespace zelvarin {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sysinfo_platform.h"
+#include "sysinfo/sysinfo_platform.h"
 
 #include <array>
 #include <cstdint>

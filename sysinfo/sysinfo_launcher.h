@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ports.h"
-#include "sysinfo_platform.h"
+#include "quiz/ports.h"
+#include "sysinfo/sysinfo_platform.h"
 
 #include <string>
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ports.h"
-#include "sysinfo_platform.h"
+#include "quiz/ports.h"
+#include "sysinfo/sysinfo_platform.h"
+#include "tests/support/recording_ports.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -179,23 +180,6 @@ private:
     std::map<std::pair<std::intptr_t, std::string>, Key> m_keys;
     std::map<RegKey, Key *> m_openKeys;
     std::intptr_t m_nextHandle = 0x40;
-};
-
-class RecordingMessagePort final : public MessagePort
-{
-public:
-    struct Shown
-    {
-        std::string text;
-        std::string title;
-        MessageIcon icon;
-    };
-    std::vector<Shown> shown;
-
-    void show(std::string_view text, std::string_view title, MessageIcon icon) override
-    {
-        shown.push_back({std::string(text), std::string(title), icon});
-    }
 };
 
 } // namespace zelvarin::testing

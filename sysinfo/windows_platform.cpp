@@ -1,4 +1,4 @@
-#include "windows_platform.h"
+#include "sysinfo/windows_platform.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

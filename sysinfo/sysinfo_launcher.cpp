@@ -1,4 +1,4 @@
-#include "sysinfo_launcher.h"
+#include "sysinfo/sysinfo_launcher.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "portable_platform.h"
+#include "sysinfo/portable_platform.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,6 +1,6 @@
 // The hicolor icons drawn from the application icon: every size, whole-factor blocks of the
 // icon's own pixels, and an error instead of a half set when the icon file is unusable.
-#include "hicolor_icons.h"
+#include "packaging/icons/hicolor_icons.h"
 
 #include <QImageReader>
 #include <QImageWriter>

@@ -1,0 +1,74 @@
+# Sourced by the scripts that run the real program on a throw-away X desktop (Xvfb at 96 dpi
+# with openbox). They wait for what they expect to see, with a bound, and never sleep a
+# fixed time: a loaded machine only makes them slower, not wrong.
+
+# wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; fails after SECONDS.
+wait_for() {
+    local limit=$1
+    shift
+    local end=$((SECONDS + limit))
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
+# settle [SECONDS]: waits until the window manager has done what it was asked: the stacking
+# order and the active window stay the same over three polls in a row.
+settle() {
+    local limit=${1:-5} previous="" current same=0
+    local end=$((SECONDS + limit))
+    while [ "$SECONDS" -lt "$end" ]; do
+        current="$(xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW 2>/dev/null)"
+        if [ "$current" = "$previous" ]; then
+            same=$((same + 1))
+            [ "$same" -ge 3 ] && return 0
+        else
+            same=0
+        fi
+        previous=$current
+        sleep 0.1
+    done
+    return 1
+}
+
+_x_desktop_has_wm() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+# start_x_desktop [SCREEN] [NO_WM]: starts Xvfb on a display it picks itself (race-free, so
+# several checks can run at once) and, unless NO_WM is given, openbox; exports DISPLAY and
+# sets X_DESKTOP_PIDS for stop_x_desktop.
+start_x_desktop() {
+    local screen=${1:-1280x1024x24} displayfile
+    displayfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "$screen" -dpi 96 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+    X_DESKTOP_PIDS=$!
+    if ! wait_for 20 test -s "$displayfile"; then
+        rm -f "$displayfile"
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$(tr -d '[:space:]' <"$displayfile")"
+    rm -f "$displayfile"
+    wait_for 20 xdpyinfo || { echo "Xvfb on $DISPLAY does not answer" >&2; return 1; }
+    [ -n "${2:-}" ] && return 0
+    openbox >/dev/null 2>&1 &
+    X_DESKTOP_PIDS="$X_DESKTOP_PIDS $!"
+    wait_for 20 _x_desktop_has_wm || { echo "openbox did not start on $DISPLAY" >&2; return 1; }
+}
+
+stop_x_desktop() {
+    # shellcheck disable=SC2086
+    [ -z "${X_DESKTOP_PIDS:-}" ] || kill $X_DESKTOP_PIDS 2>/dev/null || true
+}
+
+# visible_window TITLE [SECONDS]: prints the id of the visible window titled exactly TITLE,
+# waiting for it to appear; fails when it does not.
+visible_window() {
+    local id="" end=$((SECONDS + ${2:-20}))
+    while [ "$SECONDS" -lt "$end" ]; do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}

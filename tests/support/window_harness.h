@@ -1,0 +1,43 @@
+#pragma once
+
+#include "tests/support/recording_ports.h"
+#include "tests/support/scripted_random.h"
+#include "ui/main_window.h"
+#include "ui/option_button.h"
+#include "ui/question_frame.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace zelvarin::ui::testing {
+
+// The doubles the window tests use, under the names they have always used here.
+using zelvarin::testing::RecordingExit;
+using zelvarin::testing::RecordingMessages;
+using zelvarin::testing::ScriptedRandom;
+using zelvarin::testing::Shown;
+
+inline void click(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+template<typename T> T *child(const QWidget &root, const QString &name)
+{
+    T *found = root.findChild<T *>(name);
+    if (found == nullptr)
+        qFatal("no child named %s", qPrintable(name));
+    return found;
+}
+
+inline QPushButton *button(const QWidget &form, const char *name)
+{
+    return child<QPushButton>(form, QLatin1String(name));
+}
+
+inline OptionButton *option(MainWindow &form, int question, OptionName n)
+{
+    return form.frame(question)->option(n);
+}
+
+} // namespace zelvarin::ui::testing
