@@ -79,7 +79,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
 
     setCentralWidget(new FormBackground(this));
     m_resultStrip = std::make_unique<ResultStrip>(centralWidget());
-    buildFrames();
     buildButtons();
     buildMenu();
     // The menu bar keeps its look while the About window has the window disabled.
@@ -141,29 +140,51 @@ void MainWindow::buildButtons()
     connect(m_exitButton, &QPushButton::clicked, this, [this] { run(&QuizEngine::ExitProgram); });
 }
 
-void MainWindow::buildFrames()
+QuestionFrame *MainWindow::frame(int question)
 {
-    const MarkerPictures markers{loadPicture(QStringLiteral(":/assets/faces/neutral.bmp")),
-                                 loadPicture(QStringLiteral(":/assets/faces/right.bmp")),
-                                 loadPicture(QStringLiteral(":/assets/faces/wrong.bmp"))};
-    const auto choose = [this](int question, OptionName option) {
-        m_engine.chooseOption(question, option);
+    QuestionFrame *built = m_frames[static_cast<std::size_t>(question)];
+    return built != nullptr ? built : buildFrame(question);
+}
+
+QuestionFrame *MainWindow::buildFrame(int question)
+{
+    if (!m_faces) {
+        m_faces = std::make_unique<MarkerPictures>(
+            MarkerPictures{loadPicture(QStringLiteral(":/assets/faces/neutral.bmp")),
+                           loadPicture(QStringLiteral(":/assets/faces/right.bmp")),
+                           loadPicture(QStringLiteral(":/assets/faces/wrong.bmp"))});
+    }
+    const auto choose = [this](int q, OptionName option) {
+        m_engine.chooseOption(q, option);
         drawView();
     };
-    for (int i = 0; i < kQuestionCount; ++i) {
-        auto *frame = new QuestionFrame(i, markers, choose, centralWidget());
-        frame->setGeometry(twipsRect(300, 900, 10860, 6400));
-        m_frames[static_cast<std::size_t>(i)] = frame;
+    auto *built = new QuestionFrame(question, *m_faces, choose, centralWidget());
+    built->setGeometry(twipsRect(300, 900, 10860, 6400));
+    m_frames[static_cast<std::size_t>(question)] = built;
+
+    // Its answers join the tab order after those of the nearest frame before it, or after
+    // the buttons when there is none.
+    QWidget *before = m_newTestButton;
+    for (int q = question - 1; q >= 0; --q) {
+        if (const QuestionFrame *earlier = m_frames[static_cast<std::size_t>(q)]) {
+            before = earlier->tabOrder().back();
+            break;
+        }
     }
+    for (OptionButton *option : built->tabOrder()) {
+        QWidget::setTabOrder(before, option);
+        before = option;
+    }
+
+    // A new frame looks as designed; bring it to what has been drawn so far.
+    built->draw(m_drawn.Frame[static_cast<std::size_t>(question)], FrameView{});
+    return built;
 }
 
 void MainWindow::setTabOrder()
 {
+    // The frames' answers come between the buttons and the strip as the frames are built.
     QList<QWidget *> order{m_acceptButton, m_nextButton, m_exitButton, m_newTestButton};
-    for (QuestionFrame *frame : m_frames) {
-        for (OptionButton *option : frame->tabOrder())
-            order.append(option);
-    }
     order.append(m_resultStrip->tabOrder());
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -216,7 +237,10 @@ void MainWindow::drawView()
         for (std::size_t i = 0; i < now.Frame.size(); ++i) {
             if ((pass == 0) == now.Frame[i].Visible)
                 continue;
-            m_frames[i]->draw(now.Frame[i], m_drawn.Frame[i]);
+            // A frame not built yet is drawn from the view state when it is built.
+            if (m_frames[i] == nullptr && !now.Frame[i].Visible)
+                continue;
+            frame(static_cast<int>(i))->draw(now.Frame[i], m_drawn.Frame[i]);
         }
     }
     m_resultStrip->draw(now.Box, m_drawn.Box);
@@ -238,7 +262,7 @@ void MainWindow::passFocusOn(QWidget *hadFocus)
             ->setFocus(Qt::OtherFocusReason);
     } else if (hadFocus == m_nextButton && !m_nextButton->isEnabled()) {
         for (QuestionFrame *frame : m_frames) {
-            if (frame->isVisibleTo(this))
+            if (frame != nullptr && frame->isVisibleTo(this))
                 frame->tabOrder().front()->setFocus(Qt::TabFocusReason);
         }
     }

@@ -22,6 +22,7 @@ namespace zelvarin::ui {
 
 class QuestionFrame;
 class ResultStrip;
+struct MarkerPictures;
 
 // What the main window uses from outside; any left empty gets the real one.
 struct MainWindowServices
@@ -43,9 +44,13 @@ public:
     ~MainWindow() override;
 
     const QuizEngine &engine() const { return m_engine; }
-    QuestionFrame *frame(int question) const
+    // The frame of a question. A frame is built when it is first needed (to be shown, or when
+    // asked for here) and drawn from the view state as it then is: none is on view at start,
+    // and building all 17 would cost start-up a third more than the rest of the window.
+    QuestionFrame *frame(int question);
+    bool isFrameBuilt(int question) const
     {
-        return m_frames[static_cast<std::size_t>(question)];
+        return m_frames[static_cast<std::size_t>(question)] != nullptr;
     }
     ResultStrip &resultStrip() const { return *m_resultStrip; }
 
@@ -63,7 +68,7 @@ private:
 
     void buildMenu();
     void buildButtons();
-    void buildFrames();
+    QuestionFrame *buildFrame(int question);
     void setTabOrder();
     void passFocusOn(QWidget *hadFocus);
     template<typename Operation> void run(Operation operation);
@@ -83,6 +88,7 @@ private:
     ViewState m_drawn;
 
     std::unique_ptr<ResultStrip> m_resultStrip;
+    std::unique_ptr<MarkerPictures> m_faces; // loaded with the first frame, shared by all
     std::array<QuestionFrame *, kQuestionCount> m_frames{};
     QPushButton *m_acceptButton = nullptr;
     QPushButton *m_nextButton = nullptr;

@@ -80,6 +80,9 @@ private slots:
 
     void wholeTestByClicks()
     {
+        // A frame is built when first shown and reused; nothing is built per answer.
+        for (int q : kAsked)
+            m_form->frame(q);
         const qsizetype widgetsBefore = QApplication::allWidgets().size();
         newTestByButton();
         for (int step = 0; step < 7; ++step) {
@@ -275,8 +278,29 @@ private slots:
         QTest::newRow("Label3") << "Label3" << QRect(20, 5, 0, 0);
         QTest::newRow("Label1(6)") << "Label1(6)" << QRect(695, 5, 0, 0);
     }
+    void frameBuiltLateShowsTheViewState()
+    {
+        ScriptedRandom random;
+        MainWindow form(MainWindowServices{&random, &m_messages, &m_exit});
+        QVERIFY(!form.isFrameBuilt(kAsked[0])); // none is built before it is needed
+        random.ask(kAsked);
+        click(button(form, "Command4"));
+        QVERIFY(form.isFrameBuilt(kAsked[0]));
+        QVERIFY(!form.isFrameBuilt(3));
+        // Built after the new test reset every frame: neutral face only, black answers.
+        QuestionFrame *frame = form.frame(3);
+        QVERIFY(frame->isHidden());
+        QVERIFY(!child<QWidget>(*frame, QStringLiteral("Picture2(3)"))->isHidden());
+        QVERIFY(child<QWidget>(*frame, QStringLiteral("Yes(3)"))->isHidden());
+        QVERIFY(child<QWidget>(*frame, QStringLiteral("No(3)"))->isHidden());
+        QCOMPARE(option(form, 3, OptionName::cc)->palette().color(QPalette::WindowText),
+                 QColor(Qt::black));
+    }
+
     void layoutMatchesTheDesign()
     {
+        for (int q = 0; q < kQuestionCount; ++q)
+            m_form->frame(q);
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         const QWidget *w = child<QWidget>(*m_form, name);
@@ -288,6 +312,8 @@ private slots:
 
     void picturesAreLoadedOnceAtTheirSizes()
     {
+        for (int q = 0; q < kQuestionCount; ++q)
+            m_form->frame(q);
         const auto picture = [this](const QString &name) {
             return child<PictureBox>(*m_form, name)->picture().rows;
         };
