@@ -40,8 +40,27 @@ void QuizEngine::putOnView(int step)
     frame.Caption = texts::stepCaption(step);
 }
 
+void QuizEngine::showMessage(std::string_view text, std::string_view title, MessageIcon icon)
+{
+    struct Open
+    {
+        bool &flag;
+        explicit Open(bool &f)
+            : flag(f)
+        {
+            flag = true;
+        }
+        ~Open() { flag = false; }
+        Open(const Open &) = delete;
+        Open &operator=(const Open &) = delete;
+    } open(m_showingMessage);
+    m_messages.show(text, title, icon);
+}
+
 void QuizEngine::NewTest()
 {
+    if (m_showingMessage)
+        return;
     m_random.reseedFromClock();
 
     auto &order = m_test.QuestionOrder;
@@ -86,6 +105,10 @@ void QuizEngine::NewTest()
 
 void QuizEngine::AcceptAnswer()
 {
+    // Accept answer is greyed before the first test, once a step is marked, and after the
+    // grade: marking again would count the same answer twice.
+    if (m_showingMessage || !m_view.Command1Enabled || !m_test.CurrentStep)
+        return;
     const int step = *m_test.CurrentStep;
     FrameView &frame = m_view.Frame[static_cast<std::size_t>(questionOnView())];
     // The key is compared case-sensitively and untrimmed: "AA" or "aa " match no option.
@@ -93,7 +116,7 @@ void QuizEngine::AcceptAnswer()
 
     if (std::none_of(frame.Options.begin(), frame.Options.end(),
                      [](const OptionView &o) { return o.Value; })) {
-        m_messages.show(texts::kNoAnswer, "", MessageIcon::Error);
+        showMessage(texts::kNoAnswer, "", MessageIcon::Error);
         return;
     }
 
@@ -137,6 +160,10 @@ void QuizEngine::AcceptAnswer()
 
 void QuizEngine::NextQuestion()
 {
+    // Past the last step there is no question left in the drawn order.
+    if (m_showingMessage || !m_view.Command2Enabled || !m_test.CurrentStep ||
+        *m_test.CurrentStep >= kStepCount - 1)
+        return;
     const int step = ++*m_test.CurrentStep;
     m_view.Frame[static_cast<std::size_t>(m_test.QuestionOrder[static_cast<std::size_t>(step - 1)])]
         .Visible = false;
@@ -147,8 +174,8 @@ void QuizEngine::NextQuestion()
 
 void QuizEngine::ShowGrade()
 {
-    m_messages.show(texts::gradeMessage(m_test.CorrectCount), texts::kResultTitle,
-                    MessageIcon::Information);
+    showMessage(texts::gradeMessage(m_test.CorrectCount), texts::kResultTitle,
+                MessageIcon::Information);
     m_view.Frame[static_cast<std::size_t>(questionOnView())].Visible = false;
     for (SlotView &slot : m_view.Box) {
         slot.Text.clear();
@@ -158,12 +185,14 @@ void QuizEngine::ShowGrade()
 
 void QuizEngine::ExitProgram()
 {
+    if (m_showingMessage)
+        return;
     m_exit.exitNow();
 }
 
 void QuizEngine::chooseOption(int question, OptionName option)
 {
-    if (question < 0 || question >= kQuestionCount)
+    if (m_showingMessage || question < 0 || question >= kQuestionCount)
         return;
     FrameView &frame = m_view.Frame[static_cast<std::size_t>(question)];
     if (!frame.Visible || !frame.Enabled)

@@ -10,16 +10,23 @@ namespace zelvarin {
 // the main window; the window draws the view state after each operation. Every message box
 // is shown through the MessagePort with the view state already complete up to that moment,
 // so the window can draw it first (the grade shows over the marked seventh question).
+//
+// Each operation does nothing where its button would be greyed, whoever calls it, and none
+// starts while one of the engine's boxes is open: a box runs a nested event loop, through
+// which anything (a screen reader's action, say) can call back in.
 class QuizEngine
 {
 public:
     QuizEngine(RandomSource &random, MessagePort &messages, ProgramExit &exit);
 
     // New test (Command4, mnuNew, F2): draws 7 of the 17 questions and resets every frame.
+    // Runs from every phase.
     void NewTest();
     // Accept answer (Command1): marks the chosen option; after step 6 shows the grade.
+    // Only while a question waits for its answer.
     void AcceptAnswer();
     // Next question (Command2): hides the answered frame and shows the next drawn one.
+    // Only after an answer below the last step was accepted.
     void NextQuestion();
     // Exit (Command3, mnuExit): ends the program at once.
     void ExitProgram();
@@ -27,6 +34,9 @@ public:
     // The pupil's click on an option (or an arrow-key move): the options of one frame
     // exclude each other. A frame that is hidden or locked takes no choice.
     void chooseOption(int question, OptionName option);
+
+    // One of the engine's boxes is open; every operation is refused meanwhile.
+    bool isShowingMessage() const { return m_showingMessage; }
 
     const ViewState &view() const { return m_view; }
     const TestState &test() const { return m_test; }
@@ -36,6 +46,7 @@ public:
 
 private:
     void ShowGrade();
+    void showMessage(std::string_view text, std::string_view title, MessageIcon icon);
     int questionOnView() const;
     void putOnView(int step);
 
@@ -44,6 +55,7 @@ private:
     ProgramExit &m_exit;
     TestState m_test;
     ViewState m_view;
+    bool m_showingMessage = false;
 };
 
 } // namespace zelvarin
