@@ -39,11 +39,13 @@ soak: deps-test configure
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -L soak
 
-# clang-tidy with the project's .clang-tidy over every source file of the build.
+# clang-tidy with the project's .clang-tidy over the layers that ship (about 4 minutes on
+# 2 cores; each file parses much of Qt). TIDY_FOLDERS= takes every source file instead.
+TIDY_FOLDERS ?= quiz sysinfo ui app
 tidy: deps-build configure
 	@scripts/ensure-packages clang-tidy
 	cmake --build $(BUILD) -j $(JOBS)
-	@JOBS=$(JOBS) scripts/tidy $(BUILD)
+	@JOBS=$(JOBS) scripts/tidy $(BUILD) $(TIDY_FOLDERS)
 
 run: deps-build configure
 	@scripts/ensure-packages $(RUN_PACKAGES)
