@@ -31,6 +31,7 @@ public:
     // The path is the program itself, started with no arguments; the window style has no
     // meaning here.
     bool startProgram(const std::string &path, int showCommand) override;
+    std::string systemFolder() override { return {}; }
 
     // The full path of the tool the registry names now, or empty when none is installed.
     static std::string findTool();

@@ -81,6 +81,25 @@ std::string formatHexLiteral(std::string_view digits)
     return std::to_string(value);
 }
 
+// Whether path names one file wherever the program was started from: "C:\..." and a network
+// path "\\server\share\..." do. "msinfo32.exe", "\Tools\msinfo32.exe" and "C:msinfo32.exe"
+// depend on the current folder or drive, which may be a pupil's USB stick, so a registry
+// value like that is never started. The stand-in registry of a system without Windows names
+// POSIX paths, absolute when they begin with "/".
+bool isAbsolutePath(std::string_view path)
+{
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    const bool drive = path.size() >= 3 && letter(path[0]) && path[1] == ':' && separator(path[2]);
+    const bool network =
+        path.size() >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2]);
+#ifdef _WIN32
+    return drive || network;
+#else
+    return drive || network || (!path.empty() && path[0] == '/');
+#endif
+}
+
 } // namespace
 
 SysInfoLauncher::SysInfoLauncher(SysInfoPlatform &platform, MessagePort &messages)
@@ -94,7 +113,12 @@ void SysInfoLauncher::StartSysInfo()
     try {
         started = findAndStartTool();
     } catch (...) {
-        // The one error trap of the launch: whatever went wrong ends in the message below.
+        // The error trap of the registry lookup: whatever went wrong, no tool was found there.
+    }
+    try {
+        // Current Windows keeps the tool in its system folder and names it in neither value.
+        started = started || startFromSystemFolder();
+    } catch (...) {
     }
     if (!started) {
         // No title of its own: the message box puts the application title there.
@@ -107,7 +131,8 @@ bool SysInfoLauncher::findAndStartTool()
     std::string toolPath;
     if (!GetKeyValue(kHKeyLocalMachine, std::string(kToolKey), std::string(kToolValue), toolPath)) {
         if (!GetKeyValue(kHKeyLocalMachine, std::string(kFolderKey), std::string(kFolderValue),
-                         toolPath)) {
+                         toolPath) ||
+            !isAbsolutePath(toolPath)) {
             return false;
         }
         const std::string toolFile = toolPath + std::string(kToolFile);
@@ -117,8 +142,18 @@ bool SysInfoLauncher::findAndStartTool()
         toolPath = toolFile;
     }
     // A value read at the first location is started as it is, without testing the file: if
-    // it names nothing startable, the pupil gets the message and the folder is not looked up.
-    return m_platform.startProgram(toolPath, kShowNormal);
+    // it names nothing startable, the folder is not looked up.
+    return isAbsolutePath(toolPath) && m_platform.startProgram(toolPath, kShowNormal);
+}
+
+bool SysInfoLauncher::startFromSystemFolder()
+{
+    const std::string folder = m_platform.systemFolder();
+    if (!isAbsolutePath(folder)) {
+        return false;
+    }
+    const std::string toolFile = folder + std::string(kToolFile);
+    return m_platform.isPlainFile(toolFile) && m_platform.startProgram(toolFile, kShowNormal);
 }
 
 bool SysInfoLauncher::GetKeyValue(RegKey KeyRoot, const std::string &KeyName,

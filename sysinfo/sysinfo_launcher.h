@@ -8,14 +8,15 @@
 namespace zelvarin {
 
 // The About window's System Info button: finds the system-information tool through two
-// registry values and starts it, or tells the pupil it is unavailable.
+// registry values, or else in the system folder, and starts it, or tells the pupil it is
+// unavailable.
 class SysInfoLauncher
 {
 public:
     SysInfoLauncher(SysInfoPlatform &platform, MessagePort &messages);
 
     // Runs the whole lookup anew on every call; starts the tool or shows the one failure
-    // message. Never throws.
+    // message. A path from the registry is started only when it is absolute. Never throws.
     void StartSysInfo();
 
     // Reads the value SubKeyRef of key KeyName below KeyRoot into KeyVal. True when the value
@@ -28,6 +29,7 @@ public:
 
 private:
     bool findAndStartTool();
+    bool startFromSystemFolder();
 
     SysInfoPlatform &m_platform;
     MessagePort &m_messages;

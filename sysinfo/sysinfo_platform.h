@@ -65,6 +65,10 @@ public:
     // Starts the program file that path names, exactly that file with no arguments, and does
     // not wait for it. False when it could not be started.
     virtual bool startProgram(const std::string &path, int showCommand) = 0;
+
+    // The folder of the system's own programs (GetSystemDirectoryW on Windows), where current
+    // Windows keeps the system-information tool; empty on a system without one.
+    virtual std::string systemFolder() = 0;
 };
 
 } // namespace zelvarin

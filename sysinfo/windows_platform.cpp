@@ -6,6 +6,7 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -154,6 +155,35 @@ bool WindowsSysInfoPlatform::startProgram(const std::string &path, int showComma
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+}
+
+std::string WindowsSysInfoPlatform::systemFolder()
+{
+    std::wstring folder(MAX_PATH, L'\0');
+    UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    if (length >= folder.size()) {
+        // Too small: the length is then the size needed, its NUL included.
+        folder.resize(length);
+        length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    }
+    if (length == 0 || length >= folder.size()) {
+        return {};
+    }
+    folder.resize(length);
+    // The file test and the start take the narrow code page, as the registry values do. A
+    // folder that code page cannot spell is no folder for them; best-fit letters would name
+    // another one.
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, folder.data(),
+                                         static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    BOOL lossy = FALSE;
+    if (size == 0 ||
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, folder.data(), static_cast<int>(length),
+                            narrow.data(), size, nullptr, &lossy) != size ||
+        lossy != FALSE) {
+        return {};
+    }
+    return narrow;
 }
 
 } // namespace zelvarin

@@ -8,7 +8,8 @@ namespace zelvarin {
 
 // The real thing on Windows: the registry functions of advapi32, looked up by library and
 // function name the first time one of them is called rather than linked when the program
-// loads; GetFileAttributesA for the file test and CreateProcessA for the start.
+// loads; GetFileAttributesA for the file test, CreateProcessA for the start and
+// GetSystemDirectoryW for the system folder.
 class WindowsSysInfoPlatform final : public SysInfoPlatform
 {
 public:
@@ -26,6 +27,7 @@ public:
     RegStatus regCloseKey(RegKey key) override;
     bool isPlainFile(const std::string &path) override;
     bool startProgram(const std::string &path, int showCommand) override;
+    std::string systemFolder() override;
 
     // How often the registry functions have been looked up: 0 until the first registry call,
     // 1 from then on.

@@ -178,6 +178,17 @@ std::optional<Read> expectedRead(const Location &l, const std::string &keyValIn)
     return Read{true, std::to_string(number)};
 }
 
+// Only an absolute path from the registry is tested or started: "C:\...", "\\server\..." or,
+// here without Windows, "/...".
+bool absolute(const std::string &path)
+{
+    const auto separator = [](char c) { return c == '\\' || c == '/'; };
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    return (path.size() >= 3 && letter(path[0]) && path[1] == ':' && separator(path[2])) ||
+           (path.size() >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2])) ||
+           (!path.empty() && path[0] == '/');
+}
+
 void checkRegistryUse(const ScriptedPlatform &platform)
 {
     require(platform.everyOpenedKeyClosedOnce(), "every opened key is closed exactly once");
@@ -197,15 +208,17 @@ void fuzzStartSysInfo(const Location &tool, const Location &folder, bool starts,
     install(platform, kFolderKey, kFolderValue, folder);
     platform.fileTestThrows = fileTestThrows;
 
-    // Where the registry leads: the path to start, or nothing (the message at once).
+    // Where the registry leads: the path to start, or nothing (the message at once; the
+    // scripted platform has no system folder to fall back on).
     std::optional<std::string> toStart;
     std::optional<std::string> fileTested;
     const auto first = expectedRead(tool, "");
     if (first && first->result) {
-        toStart = first->keyVal;
+        if (absolute(first->keyVal))
+            toStart = first->keyVal;
     } else if (first) {
         const auto second = expectedRead(folder, "");
-        if (second && second->result) {
+        if (second && second->result && absolute(second->keyVal)) {
             fileTested = second->keyVal + kToolFile;
             if (fileThere && !fileTestThrows)
                 toStart = *fileTested;

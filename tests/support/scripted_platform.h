@@ -69,6 +69,7 @@ public:
     std::set<std::string> plainFiles;
     std::set<std::string> startablePrograms;
     bool fileTestThrows = false;
+    std::string systemFolderPath;
 
     std::vector<OpenCall> opens;
     std::vector<QueryCall> queries;
@@ -175,6 +176,8 @@ public:
         starts.push_back({path, showCommand});
         return startablePrograms.count(path) == 1;
     }
+
+    std::string systemFolder() override { return systemFolderPath; }
 
 private:
     std::map<std::pair<std::intptr_t, std::string>, Key> m_keys;

@@ -176,6 +176,18 @@ void storeFolder(ScriptedPlatform &p, const std::string &folder, bool toolThere 
     }
 }
 
+// Current Windows keeps the tool in its system folder, which no registry value names.
+constexpr const char *kSystemTool = R"(C:\Windows\system32\MSINFO32.EXE)";
+
+void giveSystemFolder(ScriptedPlatform &p, bool toolThere = true)
+{
+    p.systemFolderPath = R"(C:\Windows\system32)";
+    if (toolThere) {
+        p.plainFiles.insert(kSystemTool);
+        p.startablePrograms.insert(kSystemTool);
+    }
+}
+
 Strings firstOnly()
 {
     return {kToolKey};
@@ -286,40 +298,41 @@ std::vector<Scenario> scenarios()
          {},
          {},
          true},
-        {"FirstValueOfType2StartsEmptyPathAndFails",
+        {"FirstValueOfType2GivesAnEmptyPathNeverStarted",
          [](auto &p) {
              p.setValue(kToolKey, "PATH", kRegExpandSz, kToolPath + "\0"s);
              storeFolder(p, "C:\\Tools");
+             p.startablePrograms.insert("");
          },
          firstOnly(),
          {},
-         {""},
+         {},
          true},
-        {"SecondValueOfType2TestsRootFolderFile",
+        {"SecondValueOfType2GivesNoFolder",
          [](auto &p) {
              p.setValue(kFolderKey, "MSINFO", kRegExpandSz, "%SystemRoot%\\System32\0"s);
              p.plainFiles.insert("\\MSINFO32.EXE");
              p.startablePrograms.insert("\\MSINFO32.EXE");
          },
          both(),
-         {"\\MSINFO32.EXE"},
-         {"\\MSINFO32.EXE"},
-         false},
+         {},
+         {},
+         true},
         {"FolderWithTrailingBackslashGivesTwoBackslashes",
          [](auto &p) { storeFolder(p, "C:\\Tools\\"); },
          both(),
          {R"(C:\Tools\\MSINFO32.EXE)"},
          {R"(C:\Tools\\MSINFO32.EXE)"},
          false},
-        {"FirstValueOfType4StartsItsDecimalText",
+        {"FirstValueOfType4GivesItsDecimalTextNeverStarted",
          [](auto &p) {
              p.setValue(kToolKey, "PATH", kRegDword, "\x02\x01\0\0"s);
              p.startablePrograms.insert("258");
          },
          firstOnly(),
          {},
-         {"258"},
-         false},
+         {},
+         true},
         {"FirstValueOfType4TooWideGivesMessage",
          [](auto &p) {
              p.setValue(kToolKey, "PATH", kRegDword, "\0\0\0\0\x01\0\0\0"s);
@@ -335,6 +348,87 @@ std::vector<Scenario> scenarios()
          {},
          {"C:\\T\\m.exe\0"s},
          true},
+        // A value that is not an absolute path could name anything in the folder the program
+        // was started from (a USB stick, Downloads): it counts as not found.
+        {"RelativeFirstValueIsNeverStarted",
+         [](auto &p) { storeToolPath(p, "msinfo32.exe"); },
+         firstOnly(),
+         {},
+         {},
+         true},
+        {"RootRelativeFirstValueIsNeverStarted",
+         [](auto &p) { storeToolPath(p, "\\Tools\\msinfo32.exe"); },
+         firstOnly(),
+         {},
+         {},
+         true},
+        {"DriveRelativeFirstValueIsNeverStarted",
+         [](auto &p) { storeToolPath(p, "C:msinfo32.exe"); },
+         firstOnly(),
+         {},
+         {},
+         true},
+        {"NetworkPathFirstValueIsStarted",
+         [](auto &p) { storeToolPath(p, R"(\\server\tools\msinfo32.exe)"); },
+         firstOnly(),
+         {},
+         {R"(\\server\tools\msinfo32.exe)"},
+         false},
+        {"RelativeFolderIsNeverTested",
+         [](auto &p) { storeFolder(p, "Tools"); },
+         both(),
+         {},
+         {},
+         true},
+        // Where neither location leads to a tool, the system folder is the last place looked.
+        {"NeitherLocationStartsTheToolOfTheSystemFolder",
+         [](auto &p) { giveSystemFolder(p); },
+         both(),
+         {kSystemTool},
+         {kSystemTool},
+         false},
+        {"SystemFolderWithoutToolGivesMessage",
+         [](auto &p) { giveSystemFolder(p, false); },
+         both(),
+         {kSystemTool},
+         {},
+         true},
+        {"FirstValueNotStartableFallsBackToTheSystemFolder",
+         [](auto &p) {
+             storeToolPath(p, "C:\\Gone\\msinfo32.exe", false);
+             giveSystemFolder(p);
+         },
+         firstOnly(),
+         {kSystemTool},
+         {"C:\\Gone\\msinfo32.exe", kSystemTool},
+         false},
+        {"RelativeFirstValueFallsBackToTheSystemFolder",
+         [](auto &p) {
+             storeToolPath(p, "msinfo32.exe");
+             giveSystemFolder(p);
+         },
+         firstOnly(),
+         {kSystemTool},
+         {kSystemTool},
+         false},
+        {"FolderWithoutToolFallsBackToTheSystemFolder",
+         [](auto &p) {
+             storeFolder(p, "C:\\Tools", false);
+             giveSystemFolder(p);
+         },
+         both(),
+         {"C:\\Tools\\MSINFO32.EXE", kSystemTool},
+         {kSystemTool},
+         false},
+        {"FirstValueOfSizeZeroFallsBackToTheSystemFolder",
+         [](auto &p) {
+             p.setValue(kToolKey, "PATH", kRegSz, "");
+             giveSystemFolder(p);
+         },
+         firstOnly(),
+         {kSystemTool},
+         {kSystemTool},
+         false},
         {"ErrorRaisedByPlatformGivesMessage",
          [](auto &p) {
              storeFolder(p, "C:\\Tools");

@@ -81,6 +81,13 @@ public:
         starts.push_back(path);
         return real.startProgram(path, showCommand);
     }
+    // The real system folder holds Wine's own msinfo32.exe; a test of the message gives an
+    // empty folder of its own instead.
+    std::optional<std::string> systemFolderInstead;
+    std::string systemFolder() override
+    {
+        return systemFolderInstead.value_or(real.systemFolder());
+    }
 
     std::vector<std::string> openedKeyNames() const
     {
@@ -348,6 +355,7 @@ TEST_F(WineRegistry, FirstLocationNamingNoProgramShowsTheMessageOnly)
     placeMarkerTool(tempFolder() + "\\tools", "MSINFO32.EXE");
     writeValue(kToolKey, "PATH", REG_SZ, tempFolder() + "\\gone\\msinfo32.exe\0"s);
     writeValue(kFolderKey, "MSINFO", REG_SZ, tempFolder() + "\\tools\0"s);
+    platform.systemFolderInstead = tempFolder();
     SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
@@ -400,6 +408,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, WineSecondLocation,
 TEST_F(WineRegistry, FolderWithoutTheToolShowsTheMessage)
 {
     writeValue(kFolderKey, "MSINFO", REG_SZ, tempFolder() + "\0"s);
+    platform.systemFolderInstead = tempFolder();
     SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
     EXPECT_EQ(messages.shown.size(), 1U);
@@ -428,11 +437,33 @@ std::vector<DWORD> processesNamed(const char *exeName)
     return found;
 }
 
-TEST_F(WineRegistry, SystemsOwnToolStartsThroughTheSecondLocation)
+// Waits, within a bound, for msinfo32.exe to run, and ends every copy; false if none ran.
+bool endStartedSystemTool()
+{
+    std::vector<DWORD> running;
+    for (int i = 0; i < 2000 && running.empty(); ++i) {
+        running = processesNamed("msinfo32.exe");
+        Sleep(running.empty() ? 10 : 0);
+    }
+    for (const DWORD id : running) {
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
+            TerminateProcess(process, 0);
+            CloseHandle(process);
+        }
+    }
+    return !running.empty();
+}
+
+std::string systemFolderA()
 {
     std::array<char, MAX_PATH> system{};
     const DWORD length = GetSystemDirectoryA(system.data(), static_cast<DWORD>(system.size()));
-    const std::string folder(system.data(), length);
+    return {system.data(), length};
+}
+
+TEST_F(WineRegistry, SystemsOwnToolStartsThroughTheSecondLocation)
+{
+    const std::string folder = systemFolderA();
     if (!platform.real.isPlainFile(folder + "\\MSINFO32.EXE")) {
         GTEST_SKIP() << "no msinfo32.exe in " << folder;
     }
@@ -444,18 +475,26 @@ TEST_F(WineRegistry, SystemsOwnToolStartsThroughTheSecondLocation)
 
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(platform.starts, std::vector<std::string>{folder + "\\MSINFO32.EXE"});
-    std::vector<DWORD> running;
-    for (int i = 0; i < 2000 && running.empty(); ++i) {
-        running = processesNamed("msinfo32.exe");
-        Sleep(running.empty() ? 10 : 0);
+    EXPECT_TRUE(endStartedSystemTool());
+}
+
+// Current Windows registers the tool in neither location; it lies in the system folder.
+TEST_F(WineRegistry, NothingRegisteredStartsTheToolOfTheSystemFolder)
+{
+    const std::string folder = systemFolderA();
+    EXPECT_EQ(platform.real.systemFolder(), folder);
+    if (!platform.real.isPlainFile(folder + "\\MSINFO32.EXE")) {
+        GTEST_SKIP() << "no msinfo32.exe in " << folder;
     }
-    EXPECT_FALSE(running.empty());
-    for (const DWORD id : running) {
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
-            TerminateProcess(process, 0);
-            CloseHandle(process);
-        }
-    }
+    ASSERT_TRUE(processesNamed("msinfo32.exe").empty());
+    SysInfoLauncher launcher(platform, messages);
+
+    launcher.StartSysInfo();
+
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(platform.starts, std::vector<std::string>{folder + "\\MSINFO32.EXE"});
+    EXPECT_TRUE(endStartedSystemTool());
+    platform.expectAllClosed();
 }
 
 } // namespace
