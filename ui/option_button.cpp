@@ -1,11 +1,12 @@
 #include "ui/option_button.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <algorithm>
 
 namespace zelvarin::ui {
 
@@ -48,22 +49,32 @@ QRect OptionButton::captionRect() const
 
 void OptionButton::keyPressEvent(QKeyEvent *event)
 {
-    QRadioButton::keyPressEvent(event);
-    // An arrow key chooses the answer it moves to, as a click does. Qt only moves the focus
-    // when no answer of the frame is chosen yet.
+    int step = 0;
     switch (event->key()) {
     case Qt::Key_Up:
-    case Qt::Key_Down:
     case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
     case Qt::Key_Right:
-        if (auto *next = qobject_cast<OptionButton *>(QApplication::focusWidget());
-            next != nullptr && next != this && next->parentWidget() == parentWidget() &&
-            !next->isChecked())
-            next->click();
+        step = 1;
         break;
     default:
-        break;
+        QRadioButton::keyPressEvent(event);
+        return;
     }
+    // Written by hand because Qt moves by geometry and stops at the ends of a group, while
+    // an option group on Windows runs through its answers top to bottom and wraps round.
+    // An arrow key also chooses the answer it moves to, as a click does.
+    QList<OptionButton *> group =
+        parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly);
+    std::sort(group.begin(), group.end(),
+              [](const OptionButton *a, const OptionButton *b) { return a->y() < b->y(); });
+    const qsizetype count = group.size();
+    OptionButton *next = group[(group.indexOf(this) + step + count) % count];
+    next->setFocus(Qt::TabFocusReason);
+    if (!next->isChecked())
+        next->click();
 }
 
 bool OptionButton::hitButton(const QPoint &pos) const

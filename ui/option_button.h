@@ -7,8 +7,9 @@ namespace zelvarin::ui {
 // A radio button whose caption wraps onto further lines within its width, as the answers
 // are sentences. QRadioButton draws one line only; this paints the indicator and the
 // wrapped caption itself and keeps everything else of QRadioButton: clicks anywhere in the
-// control, arrow keys within the frame, and one accessible radio button named by the whole
-// answer. It is drawn the same when disabled, so a locked answer keeps its marks.
+// control, and one accessible radio button named by the whole answer; the arrow keys run
+// through the frame's answers as on Windows. It is drawn the same when disabled, so a locked answer
+// keeps its marks.
 class OptionButton final : public QRadioButton
 {
     Q_OBJECT

@@ -119,21 +119,45 @@ private slots:
         QCOMPARE(m_exit.calls, 0);
     }
 
-    void arrowKeysChooseWithinTheFrameOnly()
+    // An arrow key moves through the answers top to bottom, round from the last to the
+    // first and back, as option groups do on Windows, and chooses the answer it lands on.
+    void arrowKeysChooseAndWrapWithinTheFrame_data()
     {
-        m_random.ask({3, 4, 5, 6, 7, 8, 9});
+        QTest::addColumn<int>("question");
+        QTest::addColumn<OptionName>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<OptionName>("to");
+        const auto row = [](const char *name, int q, OptionName from, Qt::Key key, OptionName to) {
+            QTest::newRow(name) << q << from << static_cast<int>(key) << to;
+        };
+        row("Up within", 3, OptionName::cc, Qt::Key_Up, OptionName::bb);
+        row("Down within", 3, OptionName::aa, Qt::Key_Down, OptionName::bb);
+        row("Down on the last wraps", 3, OptionName::cc, Qt::Key_Down, OptionName::aa);
+        row("Right on the last wraps", 3, OptionName::cc, Qt::Key_Right, OptionName::aa);
+        row("Up on the first wraps", 3, OptionName::aa, Qt::Key_Up, OptionName::cc);
+        row("Left on the first wraps", 3, OptionName::aa, Qt::Key_Left, OptionName::cc);
+        // Frame 0 is the one whose tab order runs aa to cc; the arrows go by place all the same.
+        row("frame 0, Down on the last wraps", 0, OptionName::cc, Qt::Key_Down, OptionName::aa);
+        row("frame 0, Up on the first wraps", 0, OptionName::aa, Qt::Key_Up, OptionName::cc);
+    }
+    void arrowKeysChooseAndWrapWithinTheFrame()
+    {
+        QFETCH(int, question);
+        QFETCH(OptionName, from);
+        QFETCH(int, key);
+        QFETCH(OptionName, to);
+        m_random.ask({question, 4, 5, 6, 7, 8, 9});
         press(Qt::Key_F2);
-        QVERIFY(tabTo(option(*m_form, 3, OptionName::cc)));
-        QVERIFY(!option(*m_form, 3, OptionName::cc)->isChecked()); // Tab alone chooses nothing
-        press(Qt::Key_Up);
-        QCOMPARE(focused(), option(*m_form, 3, OptionName::bb));
-        QVERIFY(option(*m_form, 3, OptionName::bb)->isChecked());
-        QVERIFY(m_form->engine().view().Frame[3].option(OptionName::bb).Value);
-        QVERIFY(!m_form->engine().view().Frame[3].option(OptionName::cc).Value);
-        press(Qt::Key_Up);
-        press(Qt::Key_Up); // past the first answer the focus stays in the frame
-        QVERIFY(focused()->parentWidget() == m_form->frame(3));
-        QVERIFY(m_form->engine().view().Frame[3].option(OptionName::aa).Value);
+        option(*m_form, question, from)->setFocus(Qt::TabFocusReason);
+        QVERIFY(!option(*m_form, question, from)->isChecked()); // the focus alone chooses nothing
+        press(static_cast<Qt::Key>(key));
+        QCOMPARE(focused(), option(*m_form, question, to));
+        QVERIFY(option(*m_form, question, to)->isChecked());
+        for (OptionName n : kOptionNames) {
+            QCOMPARE(
+                m_form->engine().view().Frame[static_cast<std::size_t>(question)].option(n).Value,
+                n == to);
+        }
     }
 
     void focusIsAlwaysShown()
