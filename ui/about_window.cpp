@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include <zelvarin/app_identity.h>
 
@@ -69,7 +70,7 @@ AboutWindow::AboutWindow(SysInfoPlatform &platform, MessagePort *messages, const
     auto *sysInfoButton = new QPushButton(QStringLiteral("&System Info..."), this);
     sysInfoButton->setObjectName(QStringLiteral("cmdSysInfo"));
     sysInfoButton->setGeometry(twipsRect(4260, 3075, 1245, 345));
-    connect(sysInfoButton, &QPushButton::clicked, this, [this] { m_launcher->StartSysInfo(); });
+    connect(sysInfoButton, &QPushButton::clicked, this, &AboutWindow::startSysInfo);
 
     const QFont arial825 = arial(8.25, false);
     QLabel *description = label(
@@ -97,6 +98,22 @@ AboutWindow::AboutWindow(SysInfoPlatform &platform, MessagePort *messages, const
 }
 
 AboutWindow::~AboutWindow() = default;
+
+void AboutWindow::startSysInfo()
+{
+    // The launcher's box runs a nested event loop; a screen reader can press this button
+    // again from there.
+    if (m_launching)
+        return;
+    const QScopedValueRollback launching(m_launching, true);
+    m_launcher->StartSysInfo();
+}
+
+void AboutWindow::done(int result)
+{
+    if (!m_launching)
+        QDialog::done(result);
+}
 
 void AboutWindow::loadIdentity()
 {

@@ -30,16 +30,22 @@ public:
     AboutWindow(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon);
     ~AboutWindow() override;
 
+    // Refused while the System Info box is open: the box belongs to this window, and
+    // closing the window under it would take the box with it.
+    void done(int result) override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void loadIdentity();
+    void startSysInfo();
 
     std::unique_ptr<MessagePort> m_ownMessages;
     std::unique_ptr<SysInfoLauncher> m_launcher;
     QLabel *m_titleLabel;
     QLabel *m_versionLabel;
+    bool m_launching = false;
 };
 
 } // namespace zelvarin::ui

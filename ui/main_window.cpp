@@ -13,8 +13,10 @@
 #include "ui/question_frame.h"
 #include "ui/result_strip.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -88,8 +90,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
     setTabOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+    // Moved before the window exists, so the point is where its frame goes.
     if (const QScreen *s = screen())
-        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        move(centredPlacement(s->availableGeometry(), frameGeometry().size()));
     m_exitButton->setFocus(); // the first control in tab order that can take the focus
 }
 
@@ -155,8 +158,9 @@ QuestionFrame *MainWindow::buildFrame(int question)
                            loadPicture(QStringLiteral(":/assets/faces/wrong.bmp"))});
     }
     const auto choose = [this](int q, OptionName option) {
-        m_engine.chooseOption(q, option);
-        drawView();
+        if (!isLocked())
+            m_engine.chooseOption(q, option);
+        drawView(); // a refused choice is unchecked again
     };
     auto *built = new QuestionFrame(question, *m_faces, choose, centralWidget());
     built->setGeometry(twipsRect(300, 900, 10860, 6400));
@@ -197,15 +201,31 @@ void MainWindow::startNewTest()
 
 void MainWindow::openAbout()
 {
+    // One About window: asked for again, the open one comes forward.
+    if (m_about) {
+        bringAboutForward();
+        return;
+    }
+    if (isLocked())
+        return;
     if (m_platform == nullptr) {
         m_ownPlatform = makeSystemPlatform();
         m_platform = m_ownPlatform.get();
     }
+    // Disabling the window moves its focus on; closing About puts it back where it was.
+    m_focusBeforeAbout = focusWidget();
     // The About window has no owner, so disabling this window leaves it usable; it is
     // kept above this window as its transient, or it could fall behind the disabled main
     // window and the program would look frozen.
     m_about = new AboutWindow(*m_platform, m_givenMessages, windowIcon());
     connect(m_about, &QDialog::finished, this, &MainWindow::aboutClosed);
+    // Centred on the screen, not on this window as a transient dialog would be. It is placed
+    // before it exists, so the point is where its frame goes; the frame's size is not known
+    // until then, and this window's own border and title bar are the best guess.
+    if (const QScreen *s = screen()) {
+        const QSize frame = m_about->size() + frameGeometry().size() - size();
+        m_about->move(centredPlacement(s->availableGeometry(), frame));
+    }
     m_about->winId();
     if (QWindow *w = m_about->windowHandle())
         w->setTransientParent(windowHandle());
@@ -214,14 +234,38 @@ void MainWindow::openAbout()
     m_about->activateWindow();
 }
 
+void MainWindow::bringAboutForward()
+{
+    m_about->showNormal();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // A disabled owner never takes the focus on Windows, but a window manager activates
+    // whatever window is clicked or Alt+Tabbed to, and the keyboard would then go nowhere.
+    if (event->type() == QEvent::ActivationChange && m_about &&
+        QApplication::activeWindow() == this)
+        bringAboutForward();
+}
+
 void MainWindow::aboutClosed()
 {
+    m_about = nullptr; // it deletes itself; from now on this window may be activated
     setEnabled(true);
     activateWindow();
+    if (QWidget *had = m_focusBeforeAbout;
+        had != nullptr && had->isEnabled() && had->isVisible() && had->focusPolicy() != Qt::NoFocus)
+        had->setFocus(Qt::ActiveWindowFocusReason);
+    m_focusBeforeAbout = nullptr;
 }
 
 template<typename Operation> void MainWindow::run(Operation operation)
 {
+    if (isLocked())
+        return;
     (m_engine.*operation)();
     drawView();
 }
@@ -270,8 +314,8 @@ void MainWindow::passFocusOn(QWidget *hadFocus)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // While the About window is open the main window is disabled and cannot be closed.
-    if (!isEnabled())
+    // While the About window or a box is open the main window cannot be closed.
+    if (isLocked())
         event->ignore();
     else
         QMainWindow::closeEvent(event);

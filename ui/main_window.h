@@ -60,8 +60,14 @@ public:
     // The About window while it is open, else null.
     QDialog *aboutWindow() const { return m_about; }
 
+    // While About or a message box is open no command of this window runs, whatever the
+    // input path: mouse, keys, shortcuts, menus, or a screen reader's actions, which pass
+    // both a disabled window and a modal box.
+    bool isLocked() const { return m_about != nullptr || m_engine.isShowingMessage(); }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     class DrawFirstMessages;
@@ -75,6 +81,7 @@ private:
 
     void startNewTest(); // New test; the menu item and F2 call it too
     void openAbout();
+    void bringAboutForward();
     void aboutClosed();
 
     std::unique_ptr<RandomSource> m_ownRandom;
@@ -95,6 +102,7 @@ private:
     QPushButton *m_exitButton = nullptr;
     QPushButton *m_newTestButton = nullptr;
     QPointer<QDialog> m_about;
+    QPointer<QWidget> m_focusBeforeAbout;
 };
 
 } // namespace zelvarin::ui

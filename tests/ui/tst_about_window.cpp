@@ -1,11 +1,16 @@
-// The About window: opened from the menu, every way of closing it, and System Info.
+// The About window: opened from the menu, every way of closing it, and System Info; the
+// lock it and the message boxes put on the main window's commands, whatever the input path.
 #include "tests/support/scripted_platform.h"
 #include "tests/support/window_harness.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QWindow>
 
 using namespace zelvarin;
@@ -46,6 +51,46 @@ private:
         return child<QLabel>(*about, QLatin1String(label))->text();
     }
 
+    static int aboutWindows()
+    {
+        int n = 0;
+        for (const QWidget *w : QApplication::topLevelWidgets())
+            n += w->objectName() == QLatin1String("frmAbout") && w->isVisible() ? 1 : 0;
+        return n;
+    }
+
+    // Accepts and moves on through steps 0..last, always with the first answer.
+    void playTo(int last)
+    {
+        m_random.ask({4, 5, 6, 7, 8, 9, 10});
+        click(button(*m_form, "Command4"));
+        for (int step = 0; step <= last; ++step) {
+            if (step > 0)
+                click(button(*m_form, "Command2"));
+            click(option(*m_form, 4 + step, OptionName::aa));
+            if (step < last)
+                click(button(*m_form, "Command1"));
+        }
+    }
+
+    // What a screen reader's "Press" does: an action is triggered, a button clicked, an
+    // answer toggled. None of them is stopped by a disabled window or a modal box.
+    void press(const QString &command)
+    {
+        if (auto *action = m_form->findChild<QAction *>(command))
+            action->trigger();
+        else if (command == QLatin1String("answer"))
+            QAccessible::queryAccessibleInterface(option(*m_form, 4, OptionName::cc))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::toggleAction());
+        else if (command == QLatin1String("close"))
+            m_form->aboutWindow()->close();
+        else if (auto *b = m_form->findChild<QAbstractButton *>(command))
+            b->click();
+        else
+            child<QAbstractButton>(*m_form->aboutWindow(), command)->click();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -63,6 +108,7 @@ private slots:
         settle();
         QVERIFY(m_form->aboutWindow() == nullptr);
         QVERIFY(m_form->isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
     }
     void cleanupTestCase() { m_form.reset(); }
 
@@ -156,6 +202,132 @@ private slots:
         settle();
         QVERIFY(m_form->engine().view() == before);
         QVERIFY(option(*m_form, 4, OptionName::bb)->isChecked());
+    }
+
+    void noCommandGetsPastTheLock_data()
+    {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<QString>("command");
+        const auto row = [](const char *lock, const char *command) {
+            QTest::addRow("%s: %s", lock, command) << lock << command;
+        };
+        for (const char *command : {"mnuNew", "mnuExit", "mnuAbout"})
+            row("About", command);
+        for (const char *command : {"mnuNew", "Command4", "Command3", "mnuAbout"})
+            row("grade box", command);
+        for (const char *command : {"Command1", "answer", "mnuAbout"})
+            row("no-answer box", command);
+        // The launcher's box in About: About's own commands wait for it too.
+        for (const char *command : {"cmdOK", "cmdSysInfo", "close"})
+            row("System Info box", command);
+    }
+    void noCommandGetsPastTheLock()
+    {
+        QFETCH(QString, lock);
+        QFETCH(QString, command);
+        zelvarin::testing::ScriptedPlatform::Key &toolKey = m_platform.key(std::string(kMsinfoKey));
+        const zelvarin::testing::ScriptedPlatform::Key savedKey = toolKey;
+        const auto restore = qScopeGuard([&] { toolKey = savedKey; });
+        toolKey.openStatus = kErrorFileNotFound; // System Info shows its box
+
+        const auto state = [this] {
+            return std::tuple(m_form->engine().view(), m_form->engine().test(),
+                              m_messages.shown.size(), m_exit.calls, m_random.reseeds,
+                              m_platform.starts.size(), m_form->aboutWindow(), aboutWindows());
+        };
+        int presses = 0;
+        const auto pressChangesNothing = [&](const Shown &) {
+            if (presses++ > 0)
+                return;
+            const auto before = state();
+            press(command);
+            QCoreApplication::processEvents();
+            QVERIFY(state() == before);
+        };
+        playTo(lock == QLatin1String("grade box")       ? 6
+               : lock == QLatin1String("no-answer box") ? -1
+                                                        : 0);
+        m_messages.whileOpen = pressChangesNothing;
+        if (lock == QLatin1String("About")) {
+            open();
+            pressChangesNothing({});
+        } else if (lock == QLatin1String("System Info box")) {
+            click(child<QPushButton>(*open(), QStringLiteral("cmdSysInfo")));
+        } else {
+            click(button(*m_form, "Command1"));
+        }
+        m_messages.whileOpen = nullptr;
+        QCOMPARE(presses, 1);
+    }
+
+    // A click on the disabled main window, Alt+Tab to it, or asking for About again: the
+    // one About window takes the keyboard back, shown again if it was minimised.
+    void aboutKeepsTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("main window activated") << "activate";
+        QTest::newRow("About minimised, main window activated") << "minimise";
+        QTest::newRow("About asked for again") << "mnuAbout";
+    }
+    void aboutKeepsTheKeyboard()
+    {
+        QFETCH(QString, way);
+        QDialog *about = open();
+        QTRY_COMPARE(QApplication::activeWindow(), about);
+        if (way == QLatin1String("minimise"))
+            about->showMinimized();
+        QSignalSpy focusWindows(qApp, &QGuiApplication::focusWindowChanged);
+        if (way == QLatin1String("mnuAbout")) {
+            mnuAbout()->trigger();
+        } else {
+            m_form->activateWindow();
+            // The main window does get the keyboard for a moment ...
+            QTRY_VERIFY(std::any_of(focusWindows.begin(), focusWindows.end(), [&](auto &args) {
+                return args.at(0).template value<QWindow *>() == m_form->windowHandle();
+            }));
+        }
+        // ... and hands it on to About.
+        QTRY_COMPARE(QApplication::activeWindow(), about);
+        QVERIFY(!about->isMinimized());
+        QCOMPARE(m_form->aboutWindow(), about);
+        QCOMPARE(aboutWindows(), 1);
+        QCOMPARE(QApplication::focusWidget()->window(), about);
+    }
+
+    // Closing About gives the focus back to the control that had it, not to the first one
+    // that takes it after the window is enabled again.
+    void focusReturnsWhereItWas_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Accept answer") << "Command1";
+        QTest::newRow("an answer") << "bb(4)";
+        QTest::newRow("Exit") << "Command3";
+    }
+    void focusReturnsWhereItWas()
+    {
+        QFETCH(QString, name);
+        playTo(0);
+        QWidget *had = child<QWidget>(*m_form, name);
+        had->setFocus();
+        QCOMPARE(QApplication::focusWidget(), had);
+        QDialog *about = open();
+        QTRY_COMPARE(QApplication::activeWindow(), about);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        settle();
+        QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
+        QCOMPARE(QApplication::focusWidget(), had);
+    }
+
+    void centredOnTheScreenNotOnTheMainWindow()
+    {
+        const QPoint placed = m_form->pos();
+        const auto back = qScopeGuard([&] { m_form->move(placed); });
+        m_form->move(m_form->screen()->availableGeometry().topLeft());
+        QDialog *about = open();
+        const QPoint offCentre =
+            about->frameGeometry().center() - m_form->screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 1,
+                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
     }
 
     void staysAboveTheMainWindowWithoutATaskbarButton()
