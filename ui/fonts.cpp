@@ -18,16 +18,17 @@ QFont font(const QStringList &families, qreal pointSize, bool bold)
 
 } // namespace
 
-// Elsewhere than on Windows the substitutes are asked for directly: a family that is not
-// installed costs a search through every font on the system at start-up.
+// Elsewhere than on Windows the substitute, Liberation Sans (which the package depends on),
+// is asked for directly and alone: a family that is not installed, or a second family
+// named as a fallback, costs a search through every font on the system for each font used.
+// Should it be missing, the style hint still finds a sans-serif face.
 QFont msSansSerif(qreal pointSize, bool bold)
 {
 #ifdef Q_OS_WIN
     return font({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")},
                 pointSize, bold);
 #else
-    return font({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}, pointSize,
-                bold);
+    return font({QStringLiteral("Liberation Sans")}, pointSize, bold);
 #endif
 }
 
@@ -36,7 +37,7 @@ QFont arial(qreal pointSize, bool bold)
 #ifdef Q_OS_WIN
     return font({QStringLiteral("Arial")}, pointSize, bold);
 #else
-    return font({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}, pointSize, bold);
+    return font({QStringLiteral("Liberation Sans")}, pointSize, bold);
 #endif
 }
 

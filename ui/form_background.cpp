@@ -3,17 +3,31 @@
 #include "ui/colours.h"
 #include "ui/twips.h"
 
+#include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace zelvarin::ui {
 
+namespace {
+
+// The picture is larger than the window, which shows only its top-left part: the rest is
+// never decoded (decoding is most of what the window costs at start-up).
+QImage readVisiblePart(const QString &path, QSize shown)
+{
+    QImageReader reader(path);
+    reader.setClipRect(QRect(QPoint(0, 0), shown.boundedTo(reader.size())));
+    return reader.read();
+}
+
+} // namespace
+
 FormBackground::FormBackground(QWidget *parent)
     : QWidget(parent)
-    , m_picture(QStringLiteral(":/assets/background.jpg"))
 {
     setObjectName(QStringLiteral("Form1Client"));
     setFixedSize(px(11430), px(8145));
+    m_picture = readVisiblePart(QStringLiteral(":/assets/background.jpg"), size());
 }
 
 void FormBackground::paintEvent(QPaintEvent *event)
@@ -21,7 +35,7 @@ void FormBackground::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect dirty = event->rect();
     painter.fillRect(dirty, toQColor(colours::kPaleYellow));
-    painter.drawPixmap(dirty, m_picture, dirty);
+    painter.drawImage(dirty, m_picture, dirty);
 
     // Line1: 1 px, from (300, 875) to (11175, 875) twips, in the button-shadow colour.
     painter.setPen(QPen(toQColor(colours::kSystemButtonShadow), 1));

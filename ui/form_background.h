@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace zelvarin::ui {
@@ -18,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    QImage m_picture; // the part of the background picture the window shows
 };
 
 } // namespace zelvarin::ui
