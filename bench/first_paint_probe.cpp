@@ -6,15 +6,33 @@
 
 #include <cstdio>
 #include <cstring>
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <time.h>
+#endif
 
 namespace zelvarin::bench {
 
-std::int64_t monotonicNs()
+std::int64_t driverClockNs()
 {
+#ifdef _WIN32
+    // 100 ns ticks since 1601; the Unix epoch is 11644473600 seconds later.
+    FILETIME now{};
+    GetSystemTimePreciseAsFileTime(&now);
+    const auto ticks = (std::int64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+    return (ticks - 116'444'736'000'000'000) * 100;
+#else
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+#endif
 }
 
 long peakResidentKb()
@@ -53,12 +71,12 @@ bool FirstPaintProbe::eventFilter(QObject *watched, QEvent *event)
     const auto *widget = static_cast<const QWidget *>(watched);
     if (widget != m_window && !m_window->isAncestorOf(widget))
         return false;
-    m_firstPaintNs = monotonicNs();
+    m_firstPaintNs = driverClockNs();
     // Queued, so it runs once the whole frame has been painted and handed to the display.
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_frameDoneNs = monotonicNs();
+            m_frameDoneNs = driverClockNs();
             QCoreApplication::quit();
         },
         Qt::QueuedConnection);

@@ -8,11 +8,14 @@ class QWidget;
 
 namespace zelvarin::bench {
 
-// CLOCK_MONOTONIC in nanoseconds. The clock is system-wide, so the driver's reading taken
-// before it started this process and ours at the first paint can be subtracted.
-std::int64_t monotonicNs();
+// The clock the driver reads too, in nanoseconds, so that its reading taken before it
+// started this process and ours at the first paint can be subtracted: CLOCK_MONOTONIC, and
+// on Windows (run under Wine by bench/wine_startup.py) the system time since 1970, which
+// Wine takes from CLOCK_REALTIME, as Windows has no clock the Linux side can read.
+std::int64_t driverClockNs();
 
-// The peak resident set of this process (VmHWM) in KiB, or -1 if it cannot be read.
+// The peak resident set of this process (VmHWM) in KiB, or -1 if it cannot be read (also on
+// Windows).
 long peakResidentKb();
 
 // Notes the first paint event that any widget of one window receives, lets that frame
@@ -28,8 +31,8 @@ public:
 
     // Where the time before the first paint goes: call once QApplication exists, and once
     // the window has been built (before show()).
-    void markApplicationReady() { m_applicationReadyNs = monotonicNs(); }
-    void markWindowBuilt() { m_windowBuiltNs = monotonicNs(); }
+    void markApplicationReady() { m_applicationReadyNs = driverClockNs(); }
+    void markWindowBuilt() { m_windowBuiltNs = driverClockNs(); }
 
     void watch(const QWidget *window) { m_window = window; }
 
