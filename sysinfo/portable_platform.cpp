@@ -1,11 +1,13 @@
 #include "sysinfo/portable_platform.h"
 
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QString>
-
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 
 namespace zelvarin {
@@ -15,22 +17,54 @@ namespace {
 constexpr const char *kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 constexpr const char *kToolValue = "PATH";
 
-// Paths travel as the narrow text of the launcher; Qt 6 on Unix takes the local 8-bit
-// encoding to be UTF-8, so the bytes go through unchanged.
-QString toQString(const std::string &path)
+// Paths are the bytes the system gives and takes, whatever their encoding: a folder whose
+// name is not UTF-8 works like any other. Nothing here goes through a text type.
+
+bool isUsablePath(const std::string &path)
 {
-    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+    // A NUL inside a path would cut it short for the system: such a path names no file.
+    return !path.empty() && path.find('\0') == std::string::npos;
+}
+
+bool isRegularFile(const std::string &path)
+{
+    struct stat info
+    {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Waits for a child, through signals that interrupt the wait.
+void reap(pid_t child)
+{
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
 }
 
 } // namespace
 
 std::string PortableSysInfoPlatform::findTool()
 {
+    const char *pathVariable = std::getenv("PATH");
+    if (pathVariable == nullptr)
+        return {};
+    const std::string_view path(pathVariable);
     for (const char *tool : kTools) {
-        // Skips what is not an executable plain file, folders with a tool's name included.
-        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(tool));
-        if (!found.isEmpty()) {
-            return found.toLocal8Bit().toStdString();
+        for (std::size_t start = 0; start <= path.size();) {
+            const std::size_t end = std::min(path.find(':', start), path.size());
+            const std::string_view folder = path.substr(start, end - start);
+            start = end + 1;
+            // An empty or relative entry leads to the current folder or below it, where
+            // anybody may have planted a program of that name: skipped, as Go's
+            // exec.LookPath does for the same reason.
+            if (folder.empty() || folder.front() != '/')
+                continue;
+            std::string candidate(folder);
+            candidate += '/';
+            candidate += tool;
+            // Skips what is not an executable plain file, folders with a tool's name included.
+            if (isRegularFile(candidate) && ::access(candidate.c_str(), X_OK) == 0)
+                return candidate;
         }
     }
     return {};
@@ -94,22 +128,54 @@ RegStatus PortableSysInfoPlatform::regCloseKey(RegKey key)
 
 bool PortableSysInfoPlatform::isPlainFile(const std::string &path)
 {
-    // A NUL inside a path would cut it short for the system: such a path names no file.
-    if (path.empty() || path.find('\0') != std::string::npos) {
+    if (!isUsablePath(path))
         return false;
-    }
-    const QFileInfo info(toQString(path));
-    return info.isFile() && !info.isHidden();
+    // Hidden, here, is a name that starts with a dot.
+    const std::size_t slash = path.rfind('/');
+    if (path[slash == std::string::npos ? 0 : slash + 1] == '.')
+        return false;
+    return isRegularFile(path);
 }
 
 bool PortableSysInfoPlatform::startProgram(const std::string &path, int /*showCommand*/)
 {
-    if (path.empty() || path.find('\0') != std::string::npos) {
+    if (!isUsablePath(path))
+        return false;
+    // Written by hand because QProcess takes the path as text and cannot carry bytes that
+    // are not UTF-8. The tool is started detached: a child starts it and ends at once, so it
+    // never waits as a zombie of this program. A relative path is taken from the current
+    // folder, as on Windows, and never looked for on the PATH. A pipe that closes when the
+    // program starts carries the error back when it cannot.
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0)
+        return false;
+    char *const argv[] = {const_cast<char *>(path.c_str()), nullptr};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Only async-signal-safe calls between fork and exec: the program has threads.
+        ::close(report[0]);
+        const pid_t tool = ::fork();
+        if (tool == 0)
+            ::execve(path.c_str(), argv, environ);
+        if (tool <= 0) {
+            const int error = errno;
+            [[maybe_unused]] const ssize_t written = ::write(report[1], &error, sizeof error);
+        }
+        ::_exit(0);
+    }
+    ::close(report[1]);
+    if (child < 0) {
+        ::close(report[0]);
         return false;
     }
-    // Made absolute so a bare name is taken from the current folder, as on Windows, and never
-    // looked for on the PATH.
-    return QProcess::startDetached(QFileInfo(toQString(path)).absoluteFilePath(), {});
+    reap(child);
+    int error = 0;
+    ssize_t got = 0;
+    do {
+        got = ::read(report[0], &error, sizeof error);
+    } while (got < 0 && errno == EINTR);
+    ::close(report[0]);
+    return got == 0;
 }
 
 } // namespace zelvarin

@@ -12,7 +12,8 @@ namespace zelvarin {
 // The platform where there is no registry and no MSINFO32.EXE. Its registry holds exactly
 // one value, the one the launcher looks at first: "PATH" of
 // HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools\MSINFO, a string with its closing NUL
-// naming the first of kTools found as an executable plain file on the PATH. While none is
+// naming the first of kTools found as an executable plain file in an absolute folder of the
+// PATH (an empty or relative entry is skipped, and the bytes are kept). While none is
 // there, that key does not exist; the second location never does. Like the local-machine
 // hive for a pupil, the key may be opened for reading only.
 class PortableSysInfoPlatform final : public SysInfoPlatform

@@ -1,89 +1,112 @@
 #include "sysinfo/portable_platform.h"
 #include "sysinfo/sysinfo_launcher.h"
 #include "sysinfo/system_platform.h"
-#include "tests/support/scripted_platform.h"
-
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QThread>
-#include <QtGlobal>
+#include "tests/support/recording_ports.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace zelvarin::testing {
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr const char *kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+// A folder name that is not valid UTF-8: paths are bytes, and must stay so.
+constexpr const char *kNotUtf8 = "bin \xff\xfe";
 
 enum class Kind { Executable, PlainFile, Folder };
 
 struct Entry
 {
-    int pathFolder; // which folder of the PATH holds it
+    std::string folder; // below the test's folder; "." is the folder itself
     const char *name;
     Kind kind;
 };
 
-// Each test gets a PATH of its own, made of folders in a temporary folder; the process's
-// PATH comes back afterwards. With no system folder on it, test programs use shell builtins
-// or absolute paths only.
+// Each test runs in a temporary folder of its own, which is also the current folder, with a
+// PATH of its own; both come back afterwards. With no system folder on the PATH, test
+// programs use shell builtins or absolute paths only.
 class PortablePlatform : public ::testing::Test
 {
 protected:
-    static constexpr int kPathFolders = 2;
-
     void SetUp() override
     {
-        ASSERT_TRUE(m_temp.isValid());
-        m_savedPath = qgetenv("PATH");
-        QStringList folders;
-        for (int i = 0; i < kPathFolders; ++i) {
-            folders << pathFolder(i);
-            ASSERT_TRUE(QDir().mkpath(folders.back()));
-        }
-        qputenv("PATH", folders.join(QLatin1Char(':')).toLocal8Bit());
+        std::string pattern = (fs::temp_directory_path() / "zelvarin-path-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_temp = pattern;
+        if (const char *path = std::getenv("PATH"))
+            m_savedPath = path;
+        m_savedFolder = fs::current_path();
+        fs::current_path(m_temp);
+        setPath({"@bin 0", "@bin 1"});
     }
-    void TearDown() override { qputenv("PATH", m_savedPath); }
-
-    QString pathFolder(int i) const { return m_temp.filePath(QStringLiteral("bin %1").arg(i)); }
-
-    QString place(const Entry &entry, const QByteArray &script = "#!/bin/sh\n") const
+    void TearDown() override
     {
-        QString path =
-            pathFolder(entry.pathFolder) + QLatin1Char('/') + QString::fromLatin1(entry.name);
+        fs::current_path(m_savedFolder);
+        if (m_savedPath)
+            ::setenv("PATH", m_savedPath->c_str(), 1);
+        else
+            ::unsetenv("PATH");
+        fs::remove_all(m_temp);
+    }
+
+    std::string in(const std::string &relative) const { return m_temp + '/' + relative; }
+
+    // "@name" is the folder of that name below the test's folder, given absolute; any other
+    // entry goes onto the PATH as it is.
+    void setPath(const std::vector<std::string> &entries) const
+    {
+        std::string path;
+        for (const std::string &e : entries) {
+            if (&e != &entries.front())
+                path += ':';
+            path += e.starts_with('@') ? in(e.substr(1)) : e;
+        }
+        ::setenv("PATH", path.c_str(), 1);
+    }
+
+    std::string place(const Entry &entry, const std::string &script = "#!/bin/sh\n") const
+    {
+        std::string path = in(entry.folder + '/' + entry.name);
         if (entry.kind == Kind::Folder) {
-            EXPECT_TRUE(QDir().mkpath(path));
+            fs::create_directories(path);
             return path;
         }
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(script);
-        file.close();
-        QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
-        if (entry.kind == Kind::Executable) {
-            permissions |= QFile::ExeOwner;
-        }
-        EXPECT_TRUE(file.setPermissions(permissions));
+        fs::create_directories(in(entry.folder));
+        std::ofstream(path, std::ios::binary) << script;
+        ::chmod(path.c_str(), entry.kind == Kind::Executable ? 0700 : 0600);
         return path;
     }
 
-    QTemporaryDir m_temp;
-    QByteArray m_savedPath;
+    std::string m_temp;
+    std::optional<std::string> m_savedPath;
+    fs::path m_savedFolder;
 };
 
 // Waits, within a bound, for a started program to leave its mark.
-bool appears(const QString &path)
+bool appears(const std::string &path)
 {
-    for (int i = 0; i < 1000 && !QFile::exists(path); ++i) {
-        QThread::msleep(10);
-    }
-    return QFile::exists(path);
+    for (int i = 0; i < 1000 && !fs::exists(path); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return fs::exists(path);
+}
+
+std::string readAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Which tool is chosen.
@@ -92,8 +115,8 @@ struct ToolChoice
 {
     const char *name;
     std::vector<Entry> entries;
-    int chosenFolder;
-    const char *chosen; // empty: no tool
+    std::string chosen; // below the test's folder; empty: no tool
+    std::vector<std::string> path = {"@bin 0", "@bin 1"};
 };
 
 std::ostream &operator<<(std::ostream &out, const ToolChoice &c)
@@ -107,14 +130,10 @@ class PortableToolChoice : public PortablePlatform, public ::testing::WithParamI
 TEST_P(PortableToolChoice, RegistryNamesTheFirstToolFound)
 {
     const ToolChoice &c = GetParam();
-    for (const Entry &entry : c.entries) {
+    setPath(c.path);
+    for (const Entry &entry : c.entries)
         place(entry);
-    }
-    const std::string expected =
-        *c.chosen == '\0'
-            ? std::string()
-            : (pathFolder(c.chosenFolder) + QLatin1Char('/') + QString::fromLatin1(c.chosen))
-                  .toStdString();
+    const std::string expected = c.chosen.empty() ? std::string() : in(c.chosen);
 
     PortableSysInfoPlatform platform;
     RegKey key{};
@@ -137,47 +156,71 @@ TEST_P(PortableToolChoice, RegistryNamesTheFirstToolFound)
 INSTANTIATE_TEST_SUITE_P(
     Tools, PortableToolChoice,
     ::testing::Values(
-        ToolChoice{"NoneInstalled", {}, 0, ""},
+        ToolChoice{"NoneInstalled", {}, ""},
         ToolChoice{"OnlyGnomeSystemMonitor",
-                   {{1, "gnome-system-monitor", Kind::Executable}},
-                   1,
-                   "gnome-system-monitor"},
-        ToolChoice{"Hardinfo2BeforeHardinfo",
-                   {{0, "hardinfo", Kind::Executable}, {1, "hardinfo2", Kind::Executable}},
-                   1,
-                   "hardinfo2"},
-        ToolChoice{"HardinfoBeforeKinfocenter",
-                   {{0, "kinfocenter", Kind::Executable}, {0, "hardinfo", Kind::Executable}},
-                   0,
-                   "hardinfo"},
+                   {{"bin 1", "gnome-system-monitor", Kind::Executable}},
+                   "bin 1/gnome-system-monitor"},
         ToolChoice{
-            "KinfocenterBeforeGnomeSystemMonitor",
-            {{0, "gnome-system-monitor", Kind::Executable}, {1, "kinfocenter", Kind::Executable}},
-            1,
-            "kinfocenter"},
-        ToolChoice{"NonExecutableFileSkipped",
-                   {{0, "hardinfo2", Kind::PlainFile}, {1, "kinfocenter", Kind::Executable}},
-                   1,
-                   "kinfocenter"},
+            "Hardinfo2BeforeHardinfo",
+            {{"bin 0", "hardinfo", Kind::Executable}, {"bin 1", "hardinfo2", Kind::Executable}},
+            "bin 1/hardinfo2"},
+        ToolChoice{
+            "HardinfoBeforeKinfocenter",
+            {{"bin 0", "kinfocenter", Kind::Executable}, {"bin 0", "hardinfo", Kind::Executable}},
+            "bin 0/hardinfo"},
+        ToolChoice{"KinfocenterBeforeGnomeSystemMonitor",
+                   {{"bin 0", "gnome-system-monitor", Kind::Executable},
+                    {"bin 1", "kinfocenter", Kind::Executable}},
+                   "bin 1/kinfocenter"},
+        ToolChoice{
+            "NonExecutableFileSkipped",
+            {{"bin 0", "hardinfo2", Kind::PlainFile}, {"bin 1", "kinfocenter", Kind::Executable}},
+            "bin 1/kinfocenter"},
         ToolChoice{"FolderNamedLikeAToolSkipped",
-                   {{0, "hardinfo2", Kind::Folder}, {1, "gnome-system-monitor", Kind::Executable}},
-                   1,
-                   "gnome-system-monitor"},
-        ToolChoice{"LaterPathFolderHoldsTheExecutableOne",
-                   {{0, "hardinfo", Kind::PlainFile}, {1, "hardinfo", Kind::Executable}},
-                   1,
-                   "hardinfo"},
-        ToolChoice{"OnlyNonToolsPresent",
-                   {{0, "msinfo32", Kind::Executable}, {0, "kinfocenter", Kind::Folder}},
-                   0,
-                   ""}),
+                   {{"bin 0", "hardinfo2", Kind::Folder},
+                    {"bin 1", "gnome-system-monitor", Kind::Executable}},
+                   "bin 1/gnome-system-monitor"},
+        ToolChoice{
+            "LaterPathFolderHoldsTheExecutableOne",
+            {{"bin 0", "hardinfo", Kind::PlainFile}, {"bin 1", "hardinfo", Kind::Executable}},
+            "bin 1/hardinfo"},
+        ToolChoice{
+            "OnlyNonToolsPresent",
+            {{"bin 0", "msinfo32", Kind::Executable}, {"bin 0", "kinfocenter", Kind::Folder}},
+            ""},
+        // The PATH is bytes: a folder name that is not UTF-8 is found and named unchanged.
+        ToolChoice{"FolderNameNotUtf8",
+                   {{kNotUtf8, "kinfocenter", Kind::Executable}},
+                   std::string(kNotUtf8) + "/kinfocenter",
+                   {std::string("@") + kNotUtf8}},
+        // Empty and relative entries lead to the current folder or below it, where anybody
+        // may have planted a program: skipped, so only the later absolute folder counts.
+        ToolChoice{"CurrentFolderAsDotSkipped",
+                   {{".", "hardinfo2", Kind::Executable},
+                    {"bin 1", "gnome-system-monitor", Kind::Executable}},
+                   "bin 1/gnome-system-monitor",
+                   {".", "@bin 1"}},
+        ToolChoice{"RelativeFolderSkipped",
+                   {{"sub", "hardinfo2", Kind::Executable},
+                    {"bin 1", "gnome-system-monitor", Kind::Executable}},
+                   "bin 1/gnome-system-monitor",
+                   {"sub", "@bin 1"}},
+        ToolChoice{"EmptyEntrySkipped",
+                   {{".", "hardinfo2", Kind::Executable},
+                    {"bin 1", "gnome-system-monitor", Kind::Executable}},
+                   "bin 1/gnome-system-monitor",
+                   {"", "@bin 1"}},
+        ToolChoice{"OnlyRelativeEntries",
+                   {{".", "hardinfo2", Kind::Executable}, {"sub", "hardinfo", Kind::Executable}},
+                   "",
+                   {".", "sub", ""}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // The registry around that one value.
 
 TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
 {
-    place({0, "hardinfo", Kind::Executable});
+    place({"bin 0", "hardinfo", Kind::Executable});
     PortableSysInfoPlatform platform;
     RegKey key{};
     const RegKey currentUser{static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000001U))};
@@ -201,7 +244,7 @@ TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
 
 TEST_F(PortablePlatform, SmallBufferGetsMoreDataAndTheSizeNeeded)
 {
-    const std::string tool = place({0, "hardinfo", Kind::Executable}).toStdString();
+    const std::string tool = place({"bin 0", "hardinfo", Kind::Executable});
     PortableSysInfoPlatform platform;
     RegKey key{};
     ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, key), kErrorSuccess);
@@ -218,7 +261,7 @@ TEST_F(PortablePlatform, SmallBufferGetsMoreDataAndTheSizeNeeded)
 
 TEST_F(PortablePlatform, KeyOpensForReadingOnly)
 {
-    place({0, "hardinfo", Kind::Executable});
+    place({"bin 0", "hardinfo", Kind::Executable});
     PortableSysInfoPlatform platform;
     RegKey key{};
     EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, 0x2003F, key),
@@ -229,7 +272,7 @@ TEST_F(PortablePlatform, KeyOpensForReadingOnly)
 
 TEST_F(PortablePlatform, ClosedKeyIsGone)
 {
-    place({0, "hardinfo", Kind::Executable});
+    place({"bin 0", "hardinfo", Kind::Executable});
     PortableSysInfoPlatform platform;
     RegKey first{};
     RegKey second{};
@@ -254,12 +297,11 @@ TEST_F(PortablePlatform, ClosedKeyIsGone)
 TEST_F(PortablePlatform, FileTestAcceptsOnlyVisiblePlainFiles)
 {
     PortableSysInfoPlatform platform;
-    const std::string file = place({0, "tool", Kind::PlainFile}).toStdString();
-    const std::string folder = place({0, "folder", Kind::Folder}).toStdString();
-    const std::string hidden = place({0, ".hidden", Kind::Executable}).toStdString();
+    const std::string file = place({"bin 0", "tool", Kind::PlainFile});
     EXPECT_TRUE(platform.isPlainFile(file));
-    EXPECT_FALSE(platform.isPlainFile(folder));
-    EXPECT_FALSE(platform.isPlainFile(hidden));
+    EXPECT_TRUE(platform.isPlainFile(place({kNotUtf8, "tool", Kind::PlainFile})));
+    EXPECT_FALSE(platform.isPlainFile(place({"bin 0", "folder", Kind::Folder})));
+    EXPECT_FALSE(platform.isPlainFile(place({"bin 0", ".hidden", Kind::Executable})));
     EXPECT_FALSE(platform.isPlainFile(file + ".missing"));
     EXPECT_FALSE(platform.isPlainFile(file + '\0'));
     EXPECT_FALSE(platform.isPlainFile(""));
@@ -267,33 +309,29 @@ TEST_F(PortablePlatform, FileTestAcceptsOnlyVisiblePlainFiles)
 
 TEST_F(PortablePlatform, StartRunsExactlyThatFileWithNoArguments)
 {
-    // The folder has a blank in its name; the program writes how many arguments it got, and
-    // renames the file when it is complete.
-    const QString marker = pathFolder(1) + QStringLiteral("/ran");
-    const QString tool = place({1, "system tool", Kind::Executable},
-                               "#!/bin/sh\necho $# > \"${0%/*}/ran.part\" && /bin/mv "
-                               "\"${0%/*}/ran.part\" \"${0%/*}/ran\"\n");
+    // The folder's name has a blank and is not UTF-8; the program writes how many arguments
+    // it got, and renames the file when it is complete.
+    const std::string tool =
+        place({kNotUtf8, "system tool", Kind::Executable},
+              "#!/bin/sh\necho $# > \"${0%/*}/ran.part\" && /bin/mv \"${0%/*}/ran.part\" "
+              "\"${0%/*}/ran\"\n");
     PortableSysInfoPlatform platform;
-    ASSERT_TRUE(platform.startProgram(tool.toStdString(), kShowNormal));
-    ASSERT_TRUE(appears(marker));
-    QFile written(marker);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray text = written.readAll();
-    EXPECT_EQ(text, "0\n");
+    ASSERT_TRUE(platform.startProgram(tool, kShowNormal));
+    ASSERT_TRUE(appears(in(std::string(kNotUtf8) + "/ran")));
+    EXPECT_EQ(readAll(in(std::string(kNotUtf8) + "/ran")), "0\n");
 }
 
 TEST_F(PortablePlatform, StartOfWhatCannotRunFails)
 {
     PortableSysInfoPlatform platform;
-    const std::string notExecutable = place({0, "plain", Kind::PlainFile}).toStdString();
-    EXPECT_FALSE(platform.startProgram(pathFolder(0).toStdString() + "/missing", kShowNormal));
-    EXPECT_FALSE(platform.startProgram(notExecutable, kShowNormal));
+    EXPECT_FALSE(platform.startProgram(in("bin 0/missing"), kShowNormal));
+    EXPECT_FALSE(platform.startProgram(place({"bin 0", "plain", Kind::PlainFile}), kShowNormal));
     EXPECT_FALSE(platform.startProgram("", kShowNormal));
 }
 
 TEST_F(PortablePlatform, BareNameIsNotLookedUpOnThePath)
 {
-    place({0, "hardinfo", Kind::Executable});
+    place({"bin 0", "hardinfo", Kind::Executable});
     PortableSysInfoPlatform platform;
     EXPECT_FALSE(platform.startProgram("hardinfo", kShowNormal));
 }
@@ -302,19 +340,18 @@ TEST_F(PortablePlatform, BareNameIsNotLookedUpOnThePath)
 
 TEST_F(PortablePlatform, LauncherStartsTheToolFoundOnThePath)
 {
-    const QString marker = pathFolder(0) + QStringLiteral("/ran");
-    place({0, "kinfocenter", Kind::Executable}, "#!/bin/sh\n: > \"${0%/*}/ran\"\n");
+    place({"bin 0", "kinfocenter", Kind::Executable}, "#!/bin/sh\n: > \"${0%/*}/ran\"\n");
     const auto platform = makeSystemPlatform();
     RecordingMessages messages;
     SysInfoLauncher launcher(*platform, messages);
     launcher.StartSysInfo();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(appears(marker));
+    EXPECT_TRUE(appears(in("bin 0/ran")));
 }
 
 TEST_F(PortablePlatform, LauncherWithoutToolShowsTheMessage)
 {
-    place({0, "hardinfo", Kind::PlainFile});
+    place({"bin 0", "hardinfo", Kind::PlainFile});
     const auto platform = makeSystemPlatform();
     RecordingMessages messages;
     SysInfoLauncher launcher(*platform, messages);
