@@ -36,9 +36,9 @@ struct Snapshot
 {
     ViewState view;
     TestState test;
-    std::size_t boxes;
-    int exits;
-    int reseeds;
+    std::size_t boxes = 0;
+    int exits = 0;
+    int reseeds = 0;
 
     bool operator==(const Snapshot &) const = default;
 };

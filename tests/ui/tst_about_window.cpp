@@ -307,7 +307,7 @@ private slots:
     {
         QFETCH(QString, name);
         playTo(0);
-        QWidget *had = child<QWidget>(*m_form, name);
+        auto *had = child<QWidget>(*m_form, name);
         had->setFocus();
         QCOMPARE(QApplication::focusWidget(), had);
         QDialog *about = open();
