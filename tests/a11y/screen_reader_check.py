@@ -2,7 +2,8 @@
 
 Usage: screen_reader_check.py PID. Plays one answer through accessibility actions only (as a
 switch or a screen reader would) and checks that every control says what it shows, and that
-the mark of the answer is said in words.
+the mark of the answer is said in words. Then, with About open, that pressing the main
+window's menu items (which a disabled window does not stop) changes nothing.
 """
 import sys
 import time
@@ -111,6 +112,24 @@ if frames:
     if not right and ": " in verdict:
         named = verdict.split(": ", 1)[1]
         check(named in [o.name for o in options], "the right answer named is not an answer")
+
+
+
+def about_windows():
+    return [w for w in app if w is not None and w.name == "About Zelvarin" and showing(w)]
+
+
+slot_before = first_slot()
+check(press(find(app, "menu item", "за Zelvarin")[0], until=lambda: len(about_windows()) == 1),
+      "the About window did not open")
+for name in ("Нов тест", "за Zelvarin"):
+    find(app, "menu item", name, visible=False)[0].queryAction().doAction(0)
+check(len(about_windows()) == 1, "a second About window opened: %d" % len(about_windows()))
+check(first_slot() == slot_before, "the test changed while About was open: %r" % first_slot())
+if about_windows():
+    ok = [b for b in walk(about_windows()[0]) if b.getRoleName() == "push button" and b.name == "OK"]
+    check(ok and press(ok[0], until=lambda: not about_windows()), "OK did not close About")
+check(first_slot() == slot_before, "the test changed when About closed: %r" % first_slot())
 
 for f in failures:
     print("FAIL:", f)
