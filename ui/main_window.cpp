@@ -93,6 +93,12 @@ MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
     // Moved before the window exists, so the point is where its frame goes.
     if (const QScreen *s = screen())
         move(centredPlacement(s->availableGeometry(), frameGeometry().size()));
+    // The menu bar takes the focus for a moment when it is used from the keyboard (Alt, then
+    // the arrows); About opened from there gives the focus back to the control before it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget * /*old*/, QWidget *now) {
+        if (now != nullptr && now->window() == this && now != menuBar())
+            m_lastControl = now;
+    });
     m_exitButton->setFocus(); // the first control in tab order that can take the focus
 }
 
@@ -213,7 +219,7 @@ void MainWindow::openAbout()
         m_platform = m_ownPlatform.get();
     }
     // Disabling the window moves its focus on; closing About puts it back where it was.
-    m_focusBeforeAbout = focusWidget();
+    m_focusBeforeAbout = focusWidget() != menuBar() ? focusWidget() : m_lastControl.data();
     // The About window has no owner, so disabling this window leaves it usable; it is
     // kept above this window as its transient, or it could fall behind the disabled main
     // window and the program would look frozen.

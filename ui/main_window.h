@@ -102,6 +102,7 @@ private:
     QPushButton *m_exitButton = nullptr;
     QPushButton *m_newTestButton = nullptr;
     QPointer<QDialog> m_about;
+    QPointer<QWidget> m_lastControl; // the last control with the focus, the menu bar aside
     QPointer<QWidget> m_focusBeforeAbout;
 };
 

@@ -299,18 +299,29 @@ private slots:
     void focusReturnsWhereItWas_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("Accept answer") << "Command1";
-        QTest::newRow("an answer") << "bb(4)";
-        QTest::newRow("Exit") << "Command3";
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("Accept answer") << "Command1" << false;
+        QTest::newRow("an answer") << "bb(4)" << false;
+        QTest::newRow("Exit") << "Command3" << false;
+        // Alt, Right, Enter: the menu bar holds the focus while About opens.
+        QTest::newRow("New test, About opened from the keyboard") << "Command4" << true;
     }
     void focusReturnsWhereItWas()
     {
         QFETCH(QString, name);
+        QFETCH(bool, byKeyboard);
         playTo(0);
         auto *had = child<QWidget>(*m_form, name);
         had->setFocus();
         QCOMPARE(QApplication::focusWidget(), had);
-        QDialog *about = open();
+        if (byKeyboard) {
+            QTest::keyClick(had, Qt::Key_Alt);
+            QCOMPARE(QApplication::focusWidget(), m_form->menuBar());
+            QTest::keyClick(m_form->menuBar(), Qt::Key_Right);
+            QTest::keyClick(m_form->menuBar(), Qt::Key_Return);
+        }
+        QDialog *about = byKeyboard ? m_form->aboutWindow() : open();
+        QVERIFY(about != nullptr);
         QTRY_COMPARE(QApplication::activeWindow(), about);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         settle();
