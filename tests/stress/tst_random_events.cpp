@@ -184,7 +184,6 @@ private:
         AboutClose,
         CloseMainWindow,
         ChangeMachine,
-        AccessiblePress,
     };
 
     std::mt19937_64 m_rng;
@@ -443,32 +442,6 @@ private:
         note(QStringLiteral("close the main window while About is open"));
         expect(!m_form->close(), QStringLiteral("the main window closed while About was open"));
     }
-    // A screen reader's "Press": it triggers a menu item or clicks a button, passing both a
-    // disabled window and a modal box. Inside a box, or while About is open, nothing may
-    // happen (and the About window stays the one that is open).
-    void accessiblePress(bool insideABox)
-    {
-        static constexpr std::array<const char *, 7> kCommands{
-            "mnuNew", "mnuExit", "mnuAbout", "Command1", "Command2", "Command3", "Command4"};
-        const QString name = QLatin1String(kCommands[pick(kCommands.size())]);
-        note(QStringLiteral("screen reader presses %1%2")
-                 .arg(name, insideABox ? QStringLiteral(" inside a box") : QString()));
-        if (!insideABox && !m_aboutOpen) {
-            if (name == QLatin1String("mnuAbout"))
-                m_aboutOpen = true;
-            else if (name == QLatin1String("mnuNew"))
-                expectCommand(4);
-            else if (name == QLatin1String("mnuExit"))
-                expectCommand(3);
-            else
-                expectCommand(name.back().digitValue());
-        }
-        if (auto *action = m_form->findChild<QAction *>(name))
-            action->trigger();
-        else
-            button(*m_form, qPrintable(name))->click();
-    }
-
     void changeMachine()
     {
         m_machine = pick(kMachines.size());
@@ -494,7 +467,7 @@ private:
             {Act::KeyReturn, 3},      {Act::KeyTab, 5},
             {Act::KeyEscape, 1},      {Act::MenuNew, 1},
             {Act::MenuExit, 1},       {Act::MenuAbout, 3},
-            {Act::ChangeMachine, 1},  {Act::AccessiblePress, 3},
+            {Act::ChangeMachine, 1},
         };
         static const std::vector<Weighted> kAboutOpen{
             {Act::AboutOk, 3},        {Act::AboutSysInfo, 6},
@@ -506,7 +479,7 @@ private:
             {Act::ClickCommand2, 1},  {Act::ClickCommand3, 1},
             {Act::ClickCommand4, 1},  {Act::MenuNew, 1},
             {Act::MenuAbout, 1},      {Act::CloseMainWindow, 1},
-            {Act::ChangeMachine, 3},  {Act::AccessiblePress, 3},
+            {Act::ChangeMachine, 3},
         };
         const auto &table = m_aboutOpen ? kAboutOpen : kMainWindow;
         int total = 0;
@@ -600,9 +573,6 @@ private:
             break;
         case Act::ChangeMachine:
             changeMachine();
-            break;
-        case Act::AccessiblePress:
-            accessiblePress(false);
             break;
         }
         ++m_tally[static_cast<int>(a)];
@@ -850,12 +820,9 @@ private slots:
         m_mnuAbout = m_form->findChild<QAction *>(QStringLiteral("mnuAbout"));
         QVERIFY(m_mnuTest && m_mnuNew && m_mnuExit && m_mnuAbout);
 
-        // While a box is open, the window under it already shows what led to the box, and
-        // now and then a screen reader presses something there, which must change nothing.
+        // While a box is open, the window under it already shows what led to the box.
         m_messages.whileOpen = [this](const Shown &) {
             checkWidgets(QStringLiteral("under a message box"));
-            if (pick(3) == 0)
-                accessiblePress(true);
         };
         setUpMachine(m_platform, m_machine);
     }
@@ -894,13 +861,13 @@ private slots:
             }
         }
         QStringList tally;
-        static const std::array<const char *, 22> kActNames{
+        static const std::array<const char *, 21> kActNames{
             "get on",   "option on view", "any option",  "Command1",
             "Command2", "Command3",       "Command4",    "F2",
             "arrow",    "Space",          "Enter",       "Tab",
             "Esc",      "menu New",       "menu Exit",   "menu About",
             "About OK", "System Info",    "About close", "close main",
-            "machine",  "screen reader"};
+            "machine"};
         for (const auto &[act, count] : m_tally)
             tally << QStringLiteral("%1 %2")
                          .arg(QLatin1String(kActNames[static_cast<std::size_t>(act)]))

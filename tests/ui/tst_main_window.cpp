@@ -3,7 +3,6 @@
 #include "tests/support/window_harness.h"
 #include "ui/picture_box.h"
 #include "ui/result_strip.h"
-#include "ui/window_placement.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -335,31 +334,10 @@ private slots:
                 picture(QStringLiteral("No(0)")).cacheKey());
     }
 
-    // Centred on the screen, but never with the title bar or the menu off it (a small
-    // screen, or a large scale factor), or the window cannot be dragged back.
-    void placement_data()
-    {
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QSize>("frame");
-        QTest::addColumn<QPoint>("placed");
-        QTest::newRow("fits: centred")
-            << QRect(0, 0, 1280, 1024) << QSize(780, 590) << QPoint(250, 217);
-        QTest::newRow("panel at the top left")
-            << QRect(40, 30, 1240, 994) << QSize(780, 590) << QPoint(270, 232);
-        QTest::newRow("too wide") << QRect(0, 0, 640, 480) << QSize(780, 400) << QPoint(0, 40);
-        QTest::newRow("too tall, panel on top")
-            << QRect(0, 24, 640, 488) << QSize(400, 590) << QPoint(120, 24);
-    }
-    void placement()
-    {
-        QFETCH(QRect, available);
-        QFETCH(QSize, frame);
-        QFETCH(QPoint, placed);
-        QCOMPARE(centredPlacement(available, frame), placed);
-    }
+    // Centred on the screen, but never with the title bar or the menu off it, or the window
+    // cannot be dragged back. At twice the scale the offscreen screen is 400 x 300.
     void windowOpensWithItsTitleBarOnTheScreen()
     {
-        // At twice the scale the offscreen screen is 400 x 300: too small for the window.
         const QRect available = m_form->screen()->availableGeometry();
         const QRect frame = m_form->frameGeometry();
         QVERIFY2(available.contains(frame.topLeft()),
