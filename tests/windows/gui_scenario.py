@@ -1,0 +1,490 @@
+#!/usr/bin/env python3
+"""The Windows program as a school meets it, under Wine on an X server with a window manager.
+
+Installs the setup silently, checks the files, the Start-menu shortcut and the uninstall
+entry; starts the installed zelvarin.exe through its shortcut and drives it with real input
+at the positions of the layout: F2, Accept without an answer, a whole test, About and System
+Info in its three situations; exits, uninstalls silently and checks that nothing is left.
+Everything is judged by what the X server shows: window titles and sizes, and the colours of
+pixels in screenshots.
+
+    gui_scenario.py SETUP_EXE MARKER_EXE ASSETS_DIR [SCREENSHOT_DIR]
+
+Run by scripts/check-windows-gui, which provides the X server (DISPLAY), the window manager
+and a fresh Wine prefix (WINEPREFIX, WINE, WINESERVER).
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+WINE = os.environ["WINE"]
+WINESERVER = os.environ["WINESERVER"]
+PREFIX = Path(os.environ["WINEPREFIX"])
+DRIVE_C = PREFIX / "drive_c"
+INSTALL_DIR = DRIVE_C / "Program Files" / "Zelvarin"
+SHORTCUT = DRIVE_C / "ProgramData/Microsoft/Windows/Start Menu/Programs/Zelvarin.lnk"
+WIN_EXE = r"C:\Program Files\Zelvarin\zelvarin.exe"
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelvarin"
+TOOL_KEY = r"HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO"
+FOLDER_KEY = r"HKLM\SOFTWARE\Microsoft\Shared Tools Location"
+# The marker program in a folder whose name has blanks, under a name with a blank too.
+MARKER_DIR = DRIVE_C / "zelvarin check" / "sys info tool"
+MARKER_WIN = r"C:\zelvarin check\sys info tool\marker tool.exe"
+
+# The layout: the client area below the menu bar, the buttons, the result slots and, per
+# question, the screenshot's top-left corner and the three answers (left, top, width,
+# height), all relative to the frame at (20, 60).
+CLIENT_W, CLIENT_H = 762, 543
+FRAME_X, FRAME_Y, FRAME_W, FRAME_H = 20, 60, 724, 426
+ACCEPT, NEXT, EXIT = (284, 516), (473, 516), (667, 516)
+ABOUT_W, ABOUT_H = 382, 237
+SYSINFO_BUTTON = (284 + 41, 205 + 11)
+RIGHT_SLOT, WRONG_SLOT = (128, 255, 255), (255, 185, 162)
+QUESTIONS = [  # screenshot (x, y), aa, bb, cc
+    ((195, 57), (123, 219, 550, 49), (123, 271, 550, 49), (123, 330, 550, 49)),
+    ((72, 77), (238, 259, 285, 29), (238, 291, 285, 29), (238, 325, 285, 29)),
+    ((155, 67), (218, 269, 285, 28), (218, 301, 325, 28), (218, 335, 285, 28)),
+    ((153, 62), (133, 269, 450, 29), (133, 301, 465, 29), (133, 335, 470, 29)),
+    ((167, 62), (248, 289, 315, 19), (248, 321, 315, 29), (248, 355, 315, 29)),
+    ((186, 67), (135, 274, 495, 29), (133, 306, 435, 29), (133, 340, 500, 29)),
+    ((201, 56), (248, 304, 240, 29), (248, 331, 240, 29), (248, 360, 240, 29)),
+    ((187, 72), (218, 279, 550, 29), (218, 306, 550, 29), (218, 335, 550, 29)),
+    ((170, 67), (138, 279, 455, 29), (138, 311, 465, 29), (138, 340, 475, 29)),
+    ((174, 71), (128, 284, 550, 24), (128, 316, 550, 24), (128, 345, 550, 24)),
+    ((188, 17), (35, 364, 665, 19), (35, 381, 665, 24), (35, 400, 660, 24)),
+    ((178, 15), (98, 354, 610, 24), (98, 381, 605, 14), (98, 400, 595, 24)),
+    ((185, 67), (178, 269, 420, 39), (178, 306, 375, 39), (178, 345, 420, 39)),
+    ((146, 25), (155, 329, 495, 34), (155, 356, 495, 34), (155, 390, 415, 34)),
+    ((158, 87), (198, 274, 410, 24), (198, 306, 410, 24), (198, 340, 410, 24)),
+    ((150, 17), (105, 309, 590, 24), (105, 336, 585, 49), (105, 385, 595, 44)),
+    ((190, 76), (143, 264, 490, 33), (143, 296, 490, 28), (143, 325, 490, 28)),
+]
+OPTION_NAMES = ("aa", "bb", "cc")
+# The right answer of each question, as the question bank has it.
+QUESTION_KEYS = ["aa", "bb", "bb", "cc", "aa", "aa", "cc", "bb", "bb", "aa", "cc", "aa", "bb",
+                 "cc", "cc", "bb", "bb"]
+
+
+class Failure(Exception):
+    pass
+
+
+def step(text):
+    print(f"check-windows-gui: {text}", flush=True)
+
+
+def run(args, timeout=120, check=True):
+    result = subprocess.run(args, capture_output=True, timeout=timeout, check=False)
+    if check and result.returncode != 0:
+        raise Failure(f"{' '.join(map(str, args))} exited with {result.returncode}: "
+                      f"{result.stderr.decode(errors='replace').strip()}")
+    return result
+
+
+def wine(*args, timeout=120, check=True):
+    return run([WINE, *args], timeout=timeout, check=check)
+
+
+def wine_starting(*args, timeout=300):
+    """A Wine command that starts programs which outlive it: their output goes to a file, as
+    a pipe would stay open until the last of them ends."""
+    with open(PREFIX.parent / "wine-programs.log", "ab") as log:
+        result = subprocess.run([WINE, *args], stdout=log, stderr=log, timeout=timeout,
+                                check=False)
+    if result.returncode != 0:
+        raise Failure(f"wine {' '.join(map(str, args))} exited with {result.returncode}")
+
+
+def wait_for(what, probe, timeout=60):
+    """Polls probe() until it gives a true value, within a bound; never a fixed sleep."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"gave up waiting for {what}")
+        time.sleep(0.1)
+
+
+# --- The X server -------------------------------------------------------------------------
+
+def xdotool(*args, check=True):
+    return run(["xdotool", *map(str, args)], timeout=30, check=check).stdout.decode().split()
+
+
+def visible_windows(name_regex):
+    return [int(w) for w in xdotool("search", "--onlyvisible", "--name", name_regex, check=False)]
+
+
+def geometry(window):
+    """Absolute position and size of the window's client area, as xwininfo gives them."""
+    text = run(["xwininfo", "-id", str(window)], timeout=30).stdout.decode()
+    value = {key: int(re.search(rf"{key}:\s+(-?\d+)", text).group(1))
+             for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")}
+    return (value["Absolute upper-left X"], value["Absolute upper-left Y"], value["Width"],
+            value["Height"])
+
+
+def new_window(what, name_regex, known):
+    found = wait_for(what, lambda: [w for w in visible_windows(name_regex) if w not in known])
+    return found[0]
+
+
+def click(x, y):
+    xdotool("mousemove", "--sync", x, y, "click", 1)
+
+
+def key(window, *keys):
+    xdotool("windowactivate", "--sync", window)
+    xdotool("key", "--clearmodifiers", *keys)
+
+
+class Image:
+    """RGB pixels by ImageMagick: a screenshot of the whole X screen, or a picture file."""
+
+    def __init__(self, path=None):
+        command = ["convert", str(path)] if path else ["import", "-silent", "-window", "root"]
+        data = run([*command, "-depth", "8", "ppm:-"], timeout=60).stdout
+        match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        self.width, self.height = int(match.group(1)), int(match.group(2))
+        self.pixels = data[match.end():]
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.pixels[i:i + 3])
+
+    def pixels_in(self, left, top, width, height):
+        for y in range(top, top + height):
+            for x in range(left, left + width):
+                yield self.pixel(x, y)
+
+
+def wait_for_screen(what, predicate, timeout=60):
+    """Takes screenshots until one shows what predicate looks for, and gives that one."""
+    def probe():
+        screen = Image()
+        return screen if predicate(screen) else None
+    return wait_for(what, probe, timeout)
+
+
+def screenshot(name, window, shots):
+    """Keeps the window with its frame for the documentation, when a folder is given."""
+    if not shots:
+        return
+    x, y, w, h = geometry(window)
+    extents = run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"], timeout=30).stdout
+    left, right, top, bottom = map(int, re.findall(rb"\d+", extents.split(b"=")[-1]))
+    run(["import", "-silent", "-window", "root", "-crop",
+         f"{w + left + right}x{h + top + bottom}+{x - left}+{y - top}", "+repage",
+         str(Path(shots) / f"{name}.png")])
+
+
+# --- Reading the main window --------------------------------------------------------------
+
+def is_blue(p):
+    return p[2] >= 160 and p[0] <= 100 and p[1] <= 100
+
+
+def is_red(p):
+    return p[0] >= 160 and p[1] <= 100 and p[2] <= 100
+
+
+class MainWindow:
+    def __init__(self, window, bitmaps):
+        self.window = window
+        self.bitmaps = bitmaps
+        x, y, w, h = geometry(window)
+        if w != CLIENT_W or not CLIENT_H < h < CLIENT_H + 60:
+            raise Failure(f"main window is {w}x{h}, not {CLIENT_W} wide with a menu bar above "
+                          f"{CLIENT_H} pixels")
+        # The client area of the layout lies below the menu bar.
+        self.left, self.top = x, y + h - CLIENT_H
+
+    def at(self, x, y):
+        return self.left + x, self.top + y
+
+    def click(self, point):
+        click(*self.at(*point))
+
+    def slot_colour(self, screen, k):
+        x, y = self.at(115 + 90 * k + 3, 25 + 3)
+        colours = {}
+        for p in screen.pixels_in(x, y, 81, 15):
+            colours[p] = colours.get(p, 0) + 1
+        return max(colours, key=colours.get)
+
+    def frame_shown(self, screen):
+        # The frame's white ground, left of everything a frame holds; without a frame the
+        # background picture is seen there.
+        return all(screen.pixel(*self.at(FRAME_X + 5, FRAME_Y + y)) == (255, 255, 255)
+                   for y in (100, 160, 220))
+
+    def question_on_view(self, screen):
+        """The question whose screenshot the frame shows, or None."""
+        for index, (picture, *_options) in enumerate(QUESTIONS):
+            bitmap = self.bitmaps[index]
+            left, top = self.at(FRAME_X + picture[0], FRAME_Y + picture[1])
+            points = [(bitmap.width * i // 9, bitmap.height * j // 7)
+                      for i in range(1, 9) for j in range(1, 7)]
+            if all(close(screen.pixel(left + px, top + py), bitmap.pixel(px, py))
+                   for px, py in points):
+                return index
+        return None
+
+    def wait_for_new_question(self, what, seen):
+        """The question that comes on view, one not in seen."""
+        def probe():
+            question = self.question_on_view(Image())
+            return None if question is None or question in seen else (question,)
+        return wait_for(what, probe)[0]
+
+    def option_marks(self, screen, question):
+        """Per answer: 'blue', 'red' or '' by the colour of its caption's pixels."""
+        marks = []
+        for left, top, width, height in QUESTIONS[question][1:]:
+            width = min(width, FRAME_W - left) - 16
+            height = min(height, FRAME_H - top)
+            x, y = self.at(FRAME_X + left + 16, FRAME_Y + top)
+            pixels = list(screen.pixels_in(x, y, width, height))
+            blue, red = sum(map(is_blue, pixels)), sum(map(is_red, pixels))
+            marks.append("blue" if blue > 30 and blue > red else "red" if red > 30 else "")
+        return marks
+
+    def choose(self, question, option):
+        left, top, _width, height = QUESTIONS[question][1 + OPTION_NAMES.index(option)]
+        self.click((FRAME_X + left + 8, FRAME_Y + top + min(height // 2, 9)))
+
+
+def close(a, b):
+    return all(abs(x - y) <= 12 for x, y in zip(a, b))
+
+
+# --- The scenario -------------------------------------------------------------------------
+
+def files_below(folder, skip):
+    return {str(p.relative_to(folder)) for p in folder.rglob("*")
+            if not any(part in skip for part in p.relative_to(folder).parts)}
+
+
+def registry_values(key):
+    result = wine("reg", "query", key, check=False)
+    if result.returncode != 0:
+        return None
+    values = {}
+    for line in result.stdout.decode("utf-8", errors="replace").replace("\r", "").splitlines():
+        match = re.match(r"\s+(\S+)\s+(REG_\w+)\s+(.*)$", line)
+        if match:
+            values[match.group(1)] = match.group(3)
+    return values
+
+
+def install(setup, version):
+    step("installing silently (setup /S)")
+    wine_starting(setup, "/S")
+    installed = sorted(p.name for p in INSTALL_DIR.iterdir()) if INSTALL_DIR.is_dir() else []
+    if installed != ["LICENSE.txt", "uninstall.exe", "zelvarin.exe"]:
+        raise Failure(f"installed files are {installed}")
+    shipped = Path(setup).with_name("zelvarin.exe")
+    if (INSTALL_DIR / "zelvarin.exe").read_bytes() != shipped.read_bytes():
+        raise Failure("the installed zelvarin.exe differs from the one built")
+    if not SHORTCUT.is_file() or WIN_EXE.encode("utf-16-le") not in SHORTCUT.read_bytes() \
+            and WIN_EXE.encode() not in SHORTCUT.read_bytes():
+        raise Failure(f"no Start-menu shortcut to {WIN_EXE} at {SHORTCUT}")
+    values = registry_values(UNINSTALL_KEY)
+    if values is None:
+        raise Failure("no entry in the list of installed programs")
+    size_kib = sum(p.stat().st_size for p in INSTALL_DIR.iterdir()) // 1024
+    expected = {
+        "DisplayName": "Zelvarin",
+        "DisplayVersion": version,
+        "Publisher": "The Zelvarin developers",
+        "DisplayIcon": WIN_EXE + ",0",
+        "UninstallString": r'"C:\Program Files\Zelvarin\uninstall.exe"',
+    }
+    for name, value in expected.items():
+        if values.get(name) != value:
+            raise Failure(f"uninstall entry {name} is {values.get(name)!r}, not {value!r}")
+    estimated = int(values.get("EstimatedSize", "0"), 0)
+    if abs(estimated - size_kib) > 1:
+        raise Failure(f"uninstall entry EstimatedSize is {estimated} KiB, not {size_kib}")
+
+
+def start_program(bitmaps, shots):
+    step("starting the installed program through its Start-menu shortcut")
+    wine_starting("start", "/unix", str(SHORTCUT))
+    main = MainWindow(new_window("the main window 'Zelvarin'", "^Zelvarin$", []), bitmaps)
+    screen = wait_for_screen("the main window drawn with seven white result slots",
+                             lambda s: all(main.slot_colour(s, k) == (255, 255, 255)
+                                           for k in range(7)))
+    if main.frame_shown(screen):
+        raise Failure("the main window starts with a question on view")
+    screenshot("idle", main.window, shots)
+    return main
+
+
+def message_box(what, main, title, with_error_icon, shots, shot_name):
+    """Waits for a box over the main window, checks it and closes it with Enter."""
+    box = new_window(what, "^" + title + "$", [main.window])
+    x, y, w, h = geometry(box)
+    if w >= CLIENT_W or h >= CLIENT_H:
+        raise Failure(f"{what}: a window of {w}x{h} is no message box")
+    # Drawn once its text is there.
+    screen = wait_for_screen(f"{what} to be drawn", lambda s: sum(
+        max(p) < 80 for p in s.pixels_in(x, y, w, h)) > 50)
+    red = sum(map(is_red, screen.pixels_in(x, y, w, h)))
+    if with_error_icon != (red > 40):
+        raise Failure(f"{what}: {'no' if with_error_icon else 'an'} error icon seen")
+    screenshot(shot_name, box, shots)
+    key(box, "Return")
+    wait_for(f"{what} to close", lambda: box not in visible_windows("^" + title + "$"))
+
+
+def whole_test(main, shots):
+    step("F2, and Accept without an answer")
+    key(main.window, "F2")
+    wait_for("F2 to show a question", lambda: main.frame_shown(Image()))
+    seen = set()
+    question = main.wait_for_new_question("the first question", seen)
+    screenshot("question", main.window, shots)
+    main.click(ACCEPT)
+    # The guard box gives no title of its own; Qt puts the program's name there.
+    message_box("the guard box", main, "Zelvarin", True, shots, "guard")
+
+    step("a whole test: right answers at steps 1, 3, 5, 7, wrong at 2, 4, 6")
+    for k in range(7):
+        if k > 0:
+            main.click(NEXT)
+            question = main.wait_for_new_question(f"question {k + 1}", seen)
+        seen.add(question)
+        right = QUESTION_KEYS[question]
+        chosen = right if k % 2 == 0 else next(o for o in OPTION_NAMES if o != right)
+        main.choose(question, chosen)
+        main.click(ACCEPT)
+        if k == 6:
+            break
+        expected = RIGHT_SLOT if chosen == right else WRONG_SLOT
+        # Marked once the slot has a colour and the right answer is blue.
+        screen = wait_for_screen(f"step {k + 1} to be marked", lambda s: main.slot_colour(
+            s, k) != (255, 255, 255) and "blue" in main.option_marks(s, question))
+        if main.slot_colour(screen, k) != expected:
+            raise Failure(f"step {k + 1}, question {question}, {chosen} chosen, {right} right: "
+                          f"slot colour {main.slot_colour(screen, k)}, not {expected}")
+        marks = main.option_marks(screen, question)
+        want = ["blue" if o == right else "red" if o == chosen else "" for o in OPTION_NAMES]
+        if marks != want:
+            raise Failure(f"step {k + 1}, question {question}: answers marked {marks}, "
+                          f"not {want}")
+        if k in (0, 1):
+            screenshot("right" if chosen == right else "wrong", main.window, shots)
+
+    step("the grade box 'Резултат' after the seventh answer")
+    message_box("the grade box", main, "Резултат", False, shots, "grade")
+    wait_for_screen("the question to go and the result slots to clear after the grade",
+                    lambda s: not main.frame_shown(s) and not {
+                        main.slot_colour(s, k) for k in range(7)} & {RIGHT_SLOT, WRONG_SLOT})
+
+
+def open_about(main, shots):
+    step("About, from the menu bar")
+    # The menu bar by keyboard: Alt opens it on "Тест", Right moves to "за Zelvarin".
+    key(main.window, "alt")
+    key(main.window, "Right", "Return")
+    about = new_window("the About window", "^About Zelvarin$", [])
+    _x, _y, w, h = geometry(about)
+    if (w, h) != (ABOUT_W, ABOUT_H):
+        raise Failure(f"the About window is {w}x{h}, not {ABOUT_W}x{ABOUT_H}")
+    screenshot("about", about, shots)
+    return about
+
+
+def system_info(main, about, marker, shots):
+    x, y, _w, _h = geometry(about)
+    button = (x + SYSINFO_BUTTON[0], y + SYSINFO_BUTTON[1])
+
+    step("System Info (a): the registry names our marker program in a folder with blanks")
+    MARKER_DIR.mkdir(parents=True)
+    shutil.copy(marker, MARKER_DIR / "marker tool.exe")
+    wine("reg", "add", TOOL_KEY, "/v", "PATH", "/t", "REG_SZ", "/d", MARKER_WIN, "/f")
+    click(*button)
+    wait_for("the marker program to run", lambda: (MARKER_DIR / "ran.txt").is_file())
+    command_line = (MARKER_DIR / "ran.txt").read_text()
+    if command_line != f'"{MARKER_WIN}"':
+        raise Failure(f"the marker program was started as {command_line}")
+    if visible_windows("^Zelvarin$") != [main.window]:
+        raise Failure("a message box came with the started tool")
+
+    step("System Info (b): nothing registered, Wine's msinfo32.exe in the system folder")
+    wine("reg", "delete", TOOL_KEY, "/v", "PATH", "/f")
+    if registry_values(FOLDER_KEY) is not None:
+        wine("reg", "delete", FOLDER_KEY, "/f")
+    click(*button)
+    tool = wait_for("msinfo32.exe to show its window",
+                    lambda: xdotool("search", "--onlyvisible", "--class", "^msinfo32\\.exe$",
+                                    check=False))
+    screenshot("msinfo32", int(tool[0]), shots)
+    wine("taskkill", "/f", "/im", "msinfo32.exe", check=False)
+    wait_for("msinfo32.exe to close",
+             lambda: not xdotool("search", "--onlyvisible", "--class", "^msinfo32\\.exe$",
+                                 check=False))
+
+    step("System Info (c): nothing registered and no msinfo32.exe: the message")
+    (DRIVE_C / "windows/system32/msinfo32.exe").unlink()
+    click(*button)
+    message_box("the 'unavailable' box", main, "Zelvarin", False, shots, "unavailable")
+    if xdotool("search", "--onlyvisible", "--class", "^msinfo32\\.exe$", check=False):
+        raise Failure("a system-information tool started although none is there")
+
+    key(about, "Escape")
+    wait_for("the About window to close", lambda: not visible_windows("^About Zelvarin$"))
+
+
+def exit_and_uninstall(main, before):
+    step("Exit, then uninstalling silently (uninstall.exe /S)")
+    main.click(EXIT)
+    wait_for("the main window to close", lambda: main.window not in visible_windows("^Zelvarin$"))
+    shutil.rmtree(DRIVE_C / "zelvarin check")
+    wine_starting(r"C:\Program Files\Zelvarin\uninstall.exe", "/S")
+    # The uninstaller runs on from a copy of itself; Wine ends once it has.
+    run([WINESERVER, "-w"], timeout=120)
+    after = files_below(DRIVE_C, SKIPPED)
+    if after != before:
+        raise Failure(f"left after uninstalling: {sorted(after - before)}; "
+                      f"gone: {sorted(before - after)}")
+    if registry_values(UNINSTALL_KEY) is not None:
+        raise Failure("the uninstall entry is left after uninstalling")
+
+
+# Wine's own folder and the temporary folders change on their own.
+SKIPPED = {"windows", "Temp"}
+
+
+def main():
+    setup, marker, assets = sys.argv[1:4]
+    shots = sys.argv[4] if len(sys.argv) > 4 else ""
+    if shots:
+        Path(shots).mkdir(parents=True, exist_ok=True)
+    version = re.search(r"zelvarin-(.+)-setup\.exe$", setup).group(1)
+    bitmaps = [Image(Path(assets) / f"question_{i:02d}.bmp") for i in range(len(QUESTIONS))]
+
+    before = files_below(DRIVE_C, SKIPPED)
+    install(setup, version)
+    main_window = start_program(bitmaps, shots)
+    whole_test(main_window, shots)
+    about = open_about(main_window, shots)
+    system_info(main_window, about, marker, shots)
+    exit_and_uninstall(main_window, before)
+    step("passed")
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except (Failure, subprocess.TimeoutExpired) as error:
+        print(f"check-windows-gui: FAILED: {error}", file=sys.stderr)
+        sys.exit(1)
