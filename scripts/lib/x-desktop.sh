@@ -40,7 +40,10 @@ _x_desktop_has_wm() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
 start_x_desktop() {
     local screen=${1:-1280x1024x24} displayfile
     displayfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "$screen" -dpi 96 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+    # -noreset: without it the server resets when its last client leaves, and the readiness
+    # probe below is such a client; openbox, connecting during the reset, would fail.
+    Xvfb -displayfd 3 -screen 0 "$screen" -dpi 96 -nolisten tcp -noreset 3>"$displayfile" \
+        >/dev/null 2>&1 &
     X_DESKTOP_PIDS=$!
     if ! wait_for 20 test -s "$displayfile"; then
         rm -f "$displayfile"
