@@ -132,8 +132,13 @@ def geometry(window):
 
 
 def new_window(what, name_regex, known):
-    found = wait_for(what, lambda: [w for w in visible_windows(name_regex) if w not in known])
-    return found[0]
+    try:
+        return wait_for(what, lambda: [w for w in visible_windows(name_regex)
+                                       if w not in known])[0]
+    except Failure as failure:
+        names = [run(["xdotool", "getwindowname", str(w)], check=False).stdout.decode().strip()
+                 for w in visible_windows(".")]
+        raise Failure(f"{failure}; windows on view: {[n for n in names if n]}") from None
 
 
 def click(x, y):
@@ -282,6 +287,25 @@ def registry_values(key):
         if match:
             values[match.group(1)] = match.group(3)
     return values
+
+
+def installer_languages(setup, shots):
+    """The setup speaks the language of Windows: Bulgarian, or English on any other."""
+    for lang, title, shot in (("bg_BG.UTF-8", "Инсталиране на Zelvarin", "setup-bg"),
+                              ("en_US.UTF-8", "Zelvarin Setup", "")):
+        step(f"the setup's first page under {lang}")
+        with open(PREFIX.parent / "wine-programs.log", "ab") as log:
+            subprocess.Popen([WINE, setup], stdout=log, stderr=log,
+                             env=dict(os.environ, LANG=lang, LC_ALL=lang))
+        by_class = ["search", "--onlyvisible", "--class", re.escape(Path(setup).name)]
+        window = int(wait_for("the setup's window", lambda: xdotool(*by_class, check=False))[0])
+        name = run(["xdotool", "getwindowname", str(window)]).stdout.decode().strip()
+        if name != title:
+            raise Failure(f"the setup under {lang} is titled {name!r}, not {title!r}")
+        if shot:
+            screenshot(shot, window, shots)
+        wine("taskkill", "/f", "/im", Path(setup).name)
+        wait_for("the setup to close", lambda: not xdotool(*by_class, check=False))
 
 
 def install(setup, version):
@@ -473,6 +497,7 @@ def main():
     bitmaps = [Image(Path(assets) / f"question_{i:02d}.bmp") for i in range(len(QUESTIONS))]
 
     before = files_below(DRIVE_C, SKIPPED)
+    installer_languages(setup, shots)
     install(setup, version)
     main_window = start_program(bitmaps, shots)
     whole_test(main_window, shots)
