@@ -11,7 +11,7 @@ TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins xvfb dbus at-spi2-core pytho
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
 .PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \
-        check-windows bench package check-package sanitize fuzz
+        check-windows windows check-windows-gui bench package check-package sanitize fuzz
 
 all: build
 
@@ -57,11 +57,13 @@ artwork: configure
 	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_artwork
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/artwork/zelvarin_artwork assets docs/artwork.png
 
-# Photographs the real windows for docs/screenshots.
-screenshots: configure
+# Photographs the real windows for docs/screenshots, and the Windows program under Wine, as
+# the GUI check sees it, for docs/screenshots/windows.
+screenshots: configure windows
 	@scripts/ensure-packages xvfb openbox xdotool imagemagick x11-utils
 	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_scenes
 	scripts/screenshots $(BUILD) docs/screenshots
+	scripts/check-windows-gui $(WINDOWS_BUILD) docs/screenshots/windows
 
 clean:
 	rm -rf $(BUILD)
@@ -70,10 +72,24 @@ clean:
 check-windows:
 	@BUILD_MINGW=build-mingw JOBS=2 scripts/check-windows
 
+# The Windows program, cross-built with mingw-w64 against a static Qt that is built once from
+# Debian's qt6-base source and kept in /var/cache/zelvarin (about 45 minutes the first time):
+# $(WINDOWS_BUILD)/zelvarin.exe, zelvarin-<version>-setup.exe and zelvarin-<version>-portable.zip.
+WINDOWS_BUILD ?= build-windows
+windows:
+	@JOBS=$(JOBS) scripts/build-windows $(WINDOWS_BUILD)
+
+# The setup installed silently, the installed program driven with real input under Xvfb,
+# openbox and Wine, and uninstalled again, in a fresh Wine prefix.
+check-windows-gui: windows
+	scripts/check-windows-gui $(WINDOWS_BUILD)
+
 # Start-up, peak memory and reaction times, measured side by side in one run as ratios to a
-# bare Qt window (Release, in its own folder, 2 jobs as the machine is shared). Ends with
-# key: value lines; docs/performance.md keeps the figures.
-BENCH_BUILD    ?= build-bench
+# bare Qt window (Release, in its own folder, 2 jobs as the machine is shared); then the
+# start-up of the Windows program under Wine against a bare window on the same static Qt.
+# Ends with key: value lines; docs/performance.md keeps the figures.
+BENCH_BUILD      ?= build-bench
+WINE_BENCH_BUILD ?= build-wine-bench
 BENCH_PACKAGES := $(BUILD_PACKAGES) qt6-qpa-plugins libbenchmark-dev xvfb openbox x11-utils \
                   python3
 bench: deps-build
@@ -82,6 +98,9 @@ bench: deps-build
 		-DCMAKE_BUILD_TYPE=Release -DZELVARIN_WITH_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j 2 --target zelvarin_bench
 	python3 bench/run_bench.py $(BENCH_BUILD)/bench
+	@scripts/ensure-packages wine64 wine
+	JOBS=2 scripts/build-windows --bench $(WINE_BENCH_BUILD)
+	python3 bench/wine_startup.py $(WINE_BENCH_BUILD)/cmake/bench
 
 # The Debian package $(PACKAGE_BUILD)/zelvarin_<version>_<arch>.deb, made by CPack from a
 # build for /usr in its own folder (2 jobs, as the machine is shared).
