@@ -12,7 +12,7 @@ namespace zelvarin::ui {
 namespace {
 
 // The picture is larger than the window, which shows only its top-left part: the rest is
-// never decoded (decoding is most of what the window costs at start-up).
+// never decoded (decoding is the largest single cost of the window's start-up).
 QImage readVisiblePart(const QString &path, QSize shown)
 {
     QImageReader reader(path);
@@ -27,11 +27,14 @@ FormBackground::FormBackground(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1Client"));
     setFixedSize(px(11430), px(8145));
-    m_picture = readVisiblePart(QStringLiteral(":/assets/background.jpg"), size());
+    m_decoding = std::async(std::launch::async, readVisiblePart,
+                            QStringLiteral(":/assets/background.jpg"), size());
 }
 
 void FormBackground::paintEvent(QPaintEvent *event)
 {
+    if (m_decoding.valid())
+        m_picture = m_decoding.get();
     QPainter painter(this);
     const QRect dirty = event->rect();
     painter.fillRect(dirty, toQColor(colours::kPaleYellow));

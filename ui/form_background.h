@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <future>
+
 namespace zelvarin::ui {
 
 // The main window's client area: the pale-yellow back colour, the background picture at
@@ -18,7 +20,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage m_picture; // the part of the background picture the window shows
+    // The part of the background picture the window shows, decoded on a second thread
+    // while the rest of the window is built, and taken at the first paint.
+    std::future<QImage> m_decoding;
+    QImage m_picture;
 };
 
 } // namespace zelvarin::ui
