@@ -73,7 +73,6 @@ MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zelvarin"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/zelvarin.ico")));
     // A fixed single border: a close box, no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -99,6 +98,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
         if (now != nullptr && now->window() == this && now != menuBar())
             m_lastControl = now;
     });
+    // Read last: finding its image plugin takes a search of the plugin folders, which the
+    // background's decoding thread has made by now; read first, the icon waited for it.
+    setWindowIcon(QIcon(QStringLiteral(":/assets/zelvarin.ico")));
     m_exitButton->setFocus(); // the first control in tab order that can take the focus
 }
 

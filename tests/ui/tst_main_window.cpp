@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
+
 using namespace zelvarin;
 using namespace zelvarin::ui;
 using namespace zelvarin::ui::testing;
@@ -332,6 +334,21 @@ private slots:
         }
         QVERIFY(picture(QStringLiteral("Yes(0)")).cacheKey() !=
                 picture(QStringLiteral("No(0)")).cacheKey());
+    }
+
+    // Both are read while the window is built, the background on a second thread.
+    void backgroundAndIconAreTheFiles()
+    {
+        QWidget *client = m_form->centralWidget();
+        QImage drawn(client->size(), QImage::Format_RGB32);
+        client->render(&drawn, {}, {}, QWidget::DrawWindowBackground); // without the controls
+        const QImage file(QStringLiteral(":/assets/background.jpg"));
+        for (const QPoint at : {QPoint(10, 200), QPoint(380, 300), QPoint(700, 500)})
+            QCOMPARE(drawn.pixel(at), file.pixel(at));
+        QList<QSize> sizes = m_form->windowIcon().availableSizes();
+        std::sort(sizes.begin(), sizes.end(),
+                  [](QSize a, QSize b) { return a.width() < b.width(); });
+        QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}}));
     }
 
     // Centred on the screen, but never with the title bar or the menu off it, or the window
