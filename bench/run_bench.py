@@ -125,19 +125,26 @@ def parse_pairs(line):
     return {k: v for k, v in (item.split("=", 1) for item in line.split() if "=" in item)}
 
 
+def probe_report(exe, returncode, output, errors):
+    """The first-paint probe's key=value line from one start's output, as a dict; raises
+    when the start failed or the window was never painted."""
+    lines = [l for l in output.splitlines() if "first_paint_ns=" in l]
+    if returncode != 0 or not lines:
+        raise RuntimeError(f"{exe} failed ({returncode}): {errors.strip()[-500:]}")
+    values = parse_pairs(lines[-1])
+    if int(values["first_paint_ns"]) < 0:
+        raise RuntimeError(f"{exe} was never painted")
+    return values
+
+
 def run_start(exe, env):
     """One start of a window: milliseconds to the first paint event and to the end of that
     frame, and the peak resident set in KiB."""
     start = time.monotonic_ns()
     done = subprocess.run([exe], env=env, capture_output=True, text=True,
                           timeout=CHILD_TIMEOUT_S)
-    lines = [l for l in done.stdout.splitlines() if "first_paint_ns=" in l]
-    if done.returncode != 0 or not lines:
-        raise RuntimeError(f"{exe} failed ({done.returncode}): {done.stderr.strip()}")
-    values = parse_pairs(lines[-1])
+    values = probe_report(exe, done.returncode, done.stdout, done.stderr)
     first_paint = int(values["first_paint_ns"])
-    if first_paint < 0:
-        raise RuntimeError(f"{exe} was never painted")
     application = int(values["application_ns"])
     built = int(values["built_ns"])
     return {

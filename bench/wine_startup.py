@@ -21,7 +21,7 @@ import sys
 import tempfile
 import time
 
-from run_bench import ThrowAwayDisplay, machine_line, parse_pairs
+from run_bench import ThrowAwayDisplay, machine_line, probe_report
 
 WARM_UP_PAIRS = 2
 CHILD_TIMEOUT_S = 120
@@ -65,15 +65,9 @@ def run_start(wine, exe, env):
                               timeout=CHILD_TIMEOUT_S, check=False)
         out.seek(0)
         output = out.read()
-    lines = [line for line in output.splitlines() if "first_paint_ns=" in line]
-    if done.returncode != 0 or not lines:
-        raise RuntimeError(f"{exe} failed ({done.returncode}): {output.strip()[-500:]}")
-    values = parse_pairs(lines[-1])
-    first_paint = int(values["first_paint_ns"])
-    if first_paint < 0:
-        raise RuntimeError(f"{exe} was never painted")
+    values = probe_report(exe, done.returncode, output, output)
     return {
-        "paint_ms": (first_paint - start) / 1e6,
+        "paint_ms": (int(values["first_paint_ns"]) - start) / 1e6,
         "done_ms": (int(values["frame_done_ns"]) - start) / 1e6,
         "size": (values["width"], values["height"]),
     }
