@@ -73,7 +73,7 @@ check-windows:
 	@BUILD_MINGW=build-mingw JOBS=2 scripts/check-windows
 
 # The Windows program, cross-built with mingw-w64 against a static Qt that is built once from
-# Debian's qt6-base source and kept in /var/cache/zelvarin (about 45 minutes the first time):
+# Debian's qt6-base source and kept in /var/cache/zelvarin (20 to 50 minutes on 2 cores):
 # $(WINDOWS_BUILD)/zelvarin.exe, zelvarin-<version>-setup.exe and zelvarin-<version>-portable.zip.
 WINDOWS_BUILD ?= build-windows
 windows:
