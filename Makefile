@@ -11,7 +11,8 @@ TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins xvfb dbus at-spi2-core pytho
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
 .PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \
-        check-windows windows check-windows-gui bench package check-package sanitize fuzz
+        screenshots-windows check-windows windows check-windows-gui bench package check-package \
+        sanitize fuzz
 
 all: build
 
@@ -57,12 +58,15 @@ artwork: configure
 	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_artwork
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/artwork/zelvarin_artwork assets docs/artwork.png
 
-# Photographs the real windows for docs/screenshots, and the Windows program under Wine, as
-# the GUI check sees it, for docs/screenshots/windows.
-screenshots: configure windows
+# Photographs the real windows for docs/screenshots.
+screenshots: configure
 	@scripts/ensure-packages xvfb openbox xdotool imagemagick x11-utils
 	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_scenes
 	scripts/screenshots $(BUILD) docs/screenshots
+
+# Photographs the Windows program under Wine, as the GUI check sees it, for
+# docs/screenshots/windows (needs `make windows`, whose first run builds Qt).
+screenshots-windows: windows
 	scripts/check-windows-gui $(WINDOWS_BUILD) docs/screenshots/windows
 
 clean:
@@ -70,7 +74,7 @@ clean:
 
 # The parts without Qt built for 64-bit Windows (mingw-w64) and tested under Wine.
 check-windows:
-	@BUILD_MINGW=build-mingw JOBS=2 scripts/check-windows
+	@BUILD_MINGW=build-mingw JOBS=$(JOBS) scripts/check-windows
 
 # The Windows program, cross-built with mingw-w64 against a static Qt that is built once from
 # Debian's qt6-base source and kept in /var/cache/zelvarin (20 to 50 minutes on 2 cores):
@@ -85,7 +89,7 @@ check-windows-gui: windows
 	scripts/check-windows-gui $(WINDOWS_BUILD)
 
 # Start-up, peak memory and reaction times, measured side by side in one run as ratios to a
-# bare Qt window (Release, in its own folder, 2 jobs as the machine is shared); then the
+# bare Qt window (Release, in its own folder); then the
 # start-up of the Windows program under Wine against a bare window on the same static Qt.
 # Ends with key: value lines; docs/performance.md keeps the figures.
 BENCH_BUILD      ?= build-bench
@@ -96,20 +100,20 @@ bench: deps-build
 	@scripts/ensure-packages $(BENCH_PACKAGES)
 	@test -f $(BENCH_BUILD)/build.ninja || cmake -S . -B $(BENCH_BUILD) -G $(GENERATOR) \
 		-DCMAKE_BUILD_TYPE=Release -DZELVARIN_WITH_BENCH=ON
-	cmake --build $(BENCH_BUILD) -j 2 --target zelvarin_bench
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target zelvarin_bench
 	python3 bench/run_bench.py $(BENCH_BUILD)/bench
 	@scripts/ensure-packages wine64 wine
-	JOBS=2 scripts/build-windows --bench $(WINE_BENCH_BUILD)
+	JOBS=$(JOBS) scripts/build-windows --bench $(WINE_BENCH_BUILD)
 	python3 bench/wine_startup.py $(WINE_BENCH_BUILD)/cmake/bench
 
 # The Debian package $(PACKAGE_BUILD)/zelvarin_<version>_<arch>.deb, made by CPack from a
-# build for /usr in its own folder (2 jobs, as the machine is shared).
+# build for /usr in its own folder.
 PACKAGE_BUILD          ?= build-package
 PACKAGE_PACKAGES       := $(BUILD_PACKAGES) dpkg-dev
 CHECK_PACKAGE_PACKAGES := desktop-file-utils appstream gcc-mingw-w64-x86-64-win32
 package:
 	@scripts/ensure-packages $(PACKAGE_PACKAGES)
-	packaging/build-deb $(PACKAGE_BUILD) 2
+	packaging/build-deb $(PACKAGE_BUILD) $(JOBS)
 
 # Checks the package, installs it on this machine with apt-get, starts it offscreen and
 # removes it again (root only). Also compiles the Windows resource script with windres.
@@ -120,11 +124,11 @@ check-package: package
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer (LeakSanitizer on), in
 # build-sanitize/; any report fails its test.
 sanitize: deps-test
-	@JOBS=2 scripts/sanitize build-sanitize
+	@JOBS=$(JOBS) scripts/sanitize build-sanitize
 
 # The system-information launcher under libFuzzer for FUZZ_SECONDS, from tests/fuzz/corpus,
 # in build-fuzz/ (clang).
 FUZZ_SECONDS ?= 60
 fuzz: deps-build
 	@scripts/ensure-packages clang-14 libclang-rt-14-dev
-	@JOBS=2 scripts/fuzz $(FUZZ_SECONDS)
+	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
