@@ -110,7 +110,7 @@ bench: deps-build
 # build for /usr in its own folder.
 PACKAGE_BUILD          ?= build-package
 PACKAGE_PACKAGES       := $(BUILD_PACKAGES) dpkg-dev
-CHECK_PACKAGE_PACKAGES := desktop-file-utils appstream gcc-mingw-w64-x86-64-win32
+CHECK_PACKAGE_PACKAGES := desktop-file-utils appstream gcc-mingw-w64-x86-64-win32 lintian
 package:
 	@scripts/ensure-packages $(PACKAGE_PACKAGES)
 	packaging/build-deb $(PACKAGE_BUILD) $(JOBS)
