@@ -1,6 +1,8 @@
-# Sourced by the scripts that run the real program on a throw-away X desktop (Xvfb at 96 dpi
-# with openbox). They wait for what they expect to see, with a bound, and never sleep a
-# fixed time: a loaded machine only makes them slower, not wrong.
+# shellcheck shell=bash
+# Sourced by every script, test and benchmark that runs a program on a throw-away X desktop
+# (Xvfb at 96 dpi with openbox), directly or through scripts/with-x-desktop. They wait for what
+# they expect to see, with a bound, and never sleep a fixed time: a loaded machine only makes
+# them slower, not wrong.
 
 # wait_for SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; fails after SECONDS.
 wait_for() {
@@ -32,7 +34,13 @@ settle() {
     return 1
 }
 
-_x_desktop_has_wm() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+# openbox names itself on the root window, then lists what it supports; xdotool looks for
+# _NET_ACTIVE_WINDOW there before it activates a window, so both must be in place.
+_x_desktop_has_wm() {
+    local props
+    props=$(xprop -root _NET_SUPPORTING_WM_CHECK _NET_SUPPORTED) &&
+        [[ $props == *'window id'* && $props == *_NET_ACTIVE_WINDOW* ]]
+}
 
 # start_x_desktop [SCREEN] [NO_WM]: starts Xvfb on a display it picks itself (race-free, so
 # several checks can run at once) and, unless NO_WM is given, openbox; exports DISPLAY and
@@ -43,25 +51,32 @@ start_x_desktop() {
     # -noreset: without it the server resets when its last client leaves, and the readiness
     # probe below is such a client; openbox, connecting during the reset, would fail.
     Xvfb -displayfd 3 -screen 0 "$screen" -dpi 96 -nolisten tcp -noreset 3>"$displayfile" \
-        >/dev/null 2>&1 &
+        >/dev/null 2>"$displayfile.log" &
     X_DESKTOP_PIDS=$!
     if ! wait_for 20 test -s "$displayfile"; then
-        rm -f "$displayfile"
-        echo "Xvfb did not start" >&2
+        echo "Xvfb did not start: $(cat "$displayfile.log")" >&2
+        rm -f "$displayfile" "$displayfile.log"
         return 1
     fi
     export DISPLAY=":$(tr -d '[:space:]' <"$displayfile")"
-    rm -f "$displayfile"
+    rm -f "$displayfile" "$displayfile.log"
     wait_for 20 xdpyinfo || { echo "Xvfb on $DISPLAY does not answer" >&2; return 1; }
     [ -n "${2:-}" ] && return 0
-    openbox >/dev/null 2>&1 &
+    # No session manager to talk to; openbox reads its settings from the caller's HOME.
+    openbox --sm-disable >/dev/null 2>&1 &
     X_DESKTOP_PIDS="$X_DESKTOP_PIDS $!"
     wait_for 20 _x_desktop_has_wm || { echo "openbox did not start on $DISPLAY" >&2; return 1; }
 }
 
+# stop_x_desktop: ends openbox and Xvfb and waits for them, so that the display is free again
+# when it returns.
 stop_x_desktop() {
+    [ -n "${X_DESKTOP_PIDS:-}" ] || return 0
     # shellcheck disable=SC2086
-    [ -z "${X_DESKTOP_PIDS:-}" ] || kill $X_DESKTOP_PIDS 2>/dev/null || true
+    kill $X_DESKTOP_PIDS 2>/dev/null || true
+    # shellcheck disable=SC2086
+    wait $X_DESKTOP_PIDS 2>/dev/null || true
+    X_DESKTOP_PIDS=""
 }
 
 # visible_window TITLE [SECONDS]: prints the id of the visible window titled exactly TITLE,
