@@ -1,3 +1,4 @@
+#include "app/program_parts.h"
 #include "ui/application_identity.h"
 #include "ui/main_window.h"
 
@@ -9,7 +10,8 @@ int main(int argc, char *argv[])
     zelvarin::ui::applyApplicationIdentity();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ZELVARIN_APP_ID));
 
-    zelvarin::ui::MainWindow form;
+    zelvarin::ProgramParts parts;
+    zelvarin::ui::MainWindow form(parts.services());
     form.show();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 // window with ports that never wait; the tests it runs are answered between the clicks,
 // untimed. Prints one line of key=value pairs in milliseconds.
 #include "tests/support/recording_ports.h"
+#include "tests/support/scripted_platform.h"
 #include "tests/support/scripted_random.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
@@ -102,7 +103,8 @@ int main(int argc, char *argv[])
     zelvarin::testing::ScriptedRandom random;
     zelvarin::testing::RecordingMessages messages;
     zelvarin::testing::RecordingExit exit;
-    zelvarin::ui::MainWindow form({&random, &messages, &exit, nullptr});
+    zelvarin::testing::ScriptedPlatform platform;
+    zelvarin::ui::MainWindow form({random, messages, exit, platform});
     PaintWait paint;
 
     paint.arm(&form, true);

@@ -1,5 +1,6 @@
 // The program's start as app/main.cpp does it (the window, the application names), with
 // the first paint noted.
+#include "app/program_parts.h"
 #include "bench/first_paint_probe.h"
 #include "ui/application_identity.h"
 #include "ui/main_window.h"
@@ -13,7 +14,8 @@ int main(int argc, char *argv[])
     zelvarin::ui::applyApplicationIdentity();
     probe.markApplicationReady();
 
-    zelvarin::ui::MainWindow form;
+    zelvarin::ProgramParts parts;
+    zelvarin::ui::MainWindow form(parts.services());
     probe.markWindowBuilt();
     probe.watch(&form);
     form.show();

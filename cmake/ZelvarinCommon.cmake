@@ -7,6 +7,16 @@ if(MSVC)
 else()
     target_compile_options(zelvarin_common INTERFACE -Wall -Wextra -Wpedantic)
 endif()
+# windows.h everywhere without its min and max macros, which break std::min and std::max, and
+# without the rarely used parts it would otherwise pull in.
+if(WIN32)
+    target_compile_definitions(zelvarin_common INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
+# Qt's strict rules for strings: no silent conversion between 8-bit text and QString (every
+# literal says whether it is UTF-8 or Latin-1), and no narrowing conversions in connect().
+target_compile_definitions(zelvarin_common INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT QT_NO_FOREACH)
 # Includes name their folder from the top of the tree ("quiz/ports.h", "ui/colours.h").
 target_include_directories(zelvarin_common INTERFACE ${PROJECT_SOURCE_DIR})
 
@@ -40,21 +50,33 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/app_identity.h.in
 add_library(zelvarin_identity INTERFACE)
 target_include_directories(zelvarin_identity INTERFACE ${PROJECT_BINARY_DIR}/generated)
 
-# zelvarin_add_test(NAME name SOURCES ... LIBS ... [GUI] [LABELS ...] [ENVIRONMENT ...])
-# A GUI test runs with the offscreen platform so it never needs a display.
+# Every test is named <label>_<what it checks> (quiz_model, ui_main_window, wm_about_stays_above),
+# and the first word is its CTest label: the layer it checks (quiz, sysinfo, ui), or the kind of
+# check (assets, packaging, stress, a11y, wm). `ctest -L ui` runs one layer's tests.
+function(zelvarin_label_test name)
+    string(REGEX MATCH "^[a-z0-9]+" label ${name})
+    set_property(TEST ${name} APPEND PROPERTY LABELS ${label} ${ARGN})
+endfunction()
+
+# zelvarin_add_test(NAME name SOURCES ... LIBS ... [GUI] [AT_2X] [LABELS ...] [ENVIRONMENT ...])
+# A GUI test runs with the offscreen platform so it never needs a display; AT_2X runs it once
+# more, as name_2x, on a screen of twice the scale.
 function(zelvarin_add_test)
-    cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS;ENVIRONMENT;LABELS" ${ARGN})
+    cmake_parse_arguments(T "GUI;AT_2X" "NAME" "SOURCES;LIBS;ENVIRONMENT;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE zelvarin_common ${T_LIBS})
     add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-    if(T_LABELS)
-        set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
-    endif()
+    zelvarin_label_test(${T_NAME} ${T_LABELS})
     set(env ${T_ENVIRONMENT} ${ZELVARIN_SANITIZER_ENVIRONMENT})
     if(T_GUI)
         list(APPEND env QT_QPA_PLATFORM=offscreen)
     endif()
     if(env)
         set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}")
+    endif()
+    if(T_AT_2X)
+        add_test(NAME ${T_NAME}_2x COMMAND ${T_NAME})
+        zelvarin_label_test(${T_NAME}_2x ${T_LABELS})
+        set_tests_properties(${T_NAME}_2x PROPERTIES ENVIRONMENT "${env};QT_SCALE_FACTOR=2")
     endif()
 endfunction()

@@ -1,11 +1,5 @@
 #include "sysinfo/windows_platform.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <cstddef>
 #include <cstdint>
 #include <memory>

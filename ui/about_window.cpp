@@ -2,7 +2,6 @@
 
 #include "sysinfo/sysinfo_launcher.h"
 #include "ui/fonts.h"
-#include "ui/qt_ports.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -35,13 +34,11 @@ void setBlackText(QLabel *l)
 
 } // namespace
 
-AboutWindow::AboutWindow(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon)
+AboutWindow::AboutWindow(SysInfoPlatform &platform, MessagePort &messages, const QIcon &icon)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint)
-    , m_ownMessages(messages != nullptr ? nullptr : std::make_unique<MessageBoxPort>(this))
-    , m_launcher(std::make_unique<SysInfoLauncher>(platform, messages != nullptr ? *messages
-                                                                                 : *m_ownMessages))
+    , m_launcher(std::make_unique<SysInfoLauncher>(platform, messages))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose); // every way of closing unloads the window
@@ -74,15 +71,16 @@ AboutWindow::AboutWindow(SysInfoPlatform &platform, MessagePort *messages, const
 
     const QFont arial825 = arial(8.25, false);
     QLabel *description = label(
-        tr("Предназначението  на  приложението е  за развлечение  и проверка на  знанията  ви  "
-           "относно най-често  срещаните съобщения  и  диалогови   прозорци,  появяващи   се   "
-           "при работа с операционна система  Microsoft Windows XP."),
+        QStringLiteral(
+            "Предназначението  на  приложението е  за развлечение  и проверка на  знанията  ви  "
+            "относно най-често  срещаните съобщения  и  диалогови   прозорци,  появяващи   се   "
+            "при работа с операционна система  Microsoft Windows XP."),
         "lblDescription", twipsRect(1050, 1125, 4560, 1170), this);
     description->setFont(arial825);
     description->setWordWrap(true);
     setBlackText(description);
-    QLabel *closingWish = label(tr("Желаем Ви приятна и ползотворна работа!"), "lblDisclaimer",
-                                twipsRect(255, 2625, 3870, 825), this);
+    QLabel *closingWish = label(QStringLiteral("Желаем Ви приятна и ползотворна работа!"),
+                                "lblDisclaimer", twipsRect(255, 2625, 3870, 825), this);
     closingWish->setFont(arial825);
     closingWish->setWordWrap(true);
     setBlackText(closingWish);

@@ -24,10 +24,9 @@ class AboutWindow final : public QDialog
     Q_OBJECT
 
 public:
-    // messages may be null for the real message box. The icon is the main window's: one
-    // icon for the program's life, since every new QIcon leaves its pixmaps in Qt's cache
-    // and the About window is made anew at every opening.
-    AboutWindow(SysInfoPlatform &platform, MessagePort *messages, const QIcon &icon);
+    // The icon is the main window's: one icon for the program's life, since every new QIcon
+    // leaves its pixmaps in Qt's cache and the About window is made anew at every opening.
+    AboutWindow(SysInfoPlatform &platform, MessagePort &messages, const QIcon &icon);
     ~AboutWindow() override;
 
     // Refused while the System Info box is open: the box belongs to this window, and
@@ -41,7 +40,6 @@ private:
     void loadIdentity();
     void startSysInfo();
 
-    std::unique_ptr<MessagePort> m_ownMessages;
     std::unique_ptr<SysInfoLauncher> m_launcher;
     QLabel *m_titleLabel;
     QLabel *m_versionLabel;

@@ -1,15 +1,11 @@
 #include "ui/main_window.h"
 
-#include "quiz/clock_random_source.h"
-#include "sysinfo/system_platform.h"
 #include "ui/about_window.h"
-#include "ui/bitmap_file.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
 #include "ui/fonts.h"
 #include "ui/form_background.h"
 #include "ui/option_button.h"
-#include "ui/qt_ports.h"
 #include "ui/question_frame.h"
 #include "ui/result_strip.h"
 #include "ui/twips.h"
@@ -25,6 +21,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
+
+#include <zelvarin/app_identity.h>
 
 namespace zelvarin::ui {
 
@@ -48,31 +46,16 @@ private:
     MessagePort &m_inner;
 };
 
-namespace {
-
-template<typename Port, typename Make> std::unique_ptr<Port> ownUnless(Port *given, Make make)
-{
-    return given != nullptr ? nullptr : make();
-}
-
-} // namespace
-
-MainWindow::MainWindow(MainWindowServices services, QWidget *parent)
+MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     : QMainWindow(parent)
-    , m_ownRandom(ownUnless(services.random, [] { return std::make_unique<ClockRandomSource>(); }))
-    , m_ownMessages(
-          ownUnless(services.messages, [this] { return std::make_unique<MessageBoxPort>(this); }))
-    , m_ownExit(ownUnless(services.exit, [] { return std::make_unique<ApplicationExit>(); }))
     , m_platform(services.platform)
-    , m_givenMessages(services.messages)
-    , m_messages(std::make_unique<DrawFirstMessages>(
-          *this, services.messages != nullptr ? *services.messages : *m_ownMessages))
-    , m_engine(services.random != nullptr ? *services.random : *m_ownRandom, *m_messages,
-               services.exit != nullptr ? *services.exit : *m_ownExit)
+    , m_boxes(services.messages)
+    , m_messages(std::make_unique<DrawFirstMessages>(*this, services.messages))
+    , m_engine(services.random, *m_messages, services.exit)
     , m_drawn(m_engine.view())
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zelvarin"));
+    setWindowTitle(QString::fromLatin1(identity::kTitle));
     // A fixed single border: a close box, no minimise or maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -108,20 +91,21 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenu()
 {
-    QMenu *testMenu = menuBar()->addMenu(tr("Тест"));
+    QMenu *testMenu = menuBar()->addMenu(QStringLiteral("Тест"));
     testMenu->setObjectName(QStringLiteral("mnuTest"));
-    QAction *newTestItem = testMenu->addAction(tr("Нов тест"));
+    QAction *newTestItem = testMenu->addAction(QStringLiteral("Нов тест"));
     newTestItem->setObjectName(QStringLiteral("mnuNew"));
     newTestItem->setShortcut(Qt::Key_F2);
     newTestItem->setShortcutContext(Qt::WindowShortcut);
     connect(newTestItem, &QAction::triggered, this, &MainWindow::startNewTest);
     testMenu->addSeparator()->setObjectName(QStringLiteral("a"));
-    QAction *exitItem = testMenu->addAction(tr("Изход"));
+    QAction *exitItem = testMenu->addAction(QStringLiteral("Изход"));
     exitItem->setObjectName(QStringLiteral("mnuExit"));
     connect(exitItem, &QAction::triggered, this, [this] { run(&QuizEngine::ExitProgram); });
 
     // A command on the menu bar itself: it acts when clicked and opens no drop-down.
-    QAction *aboutItem = menuBar()->addAction(tr("за Zelvarin"));
+    QAction *aboutItem =
+        menuBar()->addAction(QStringLiteral("за ") + QString::fromLatin1(identity::kTitle));
     aboutItem->setObjectName(QStringLiteral("mnuAbout"));
     connect(aboutItem, &QAction::triggered, this, &MainWindow::openAbout);
 }
@@ -137,10 +121,10 @@ void MainWindow::buildButtons()
         b->setAutoDefault(true); // Enter presses the focused button, as Space does
         return b;
     };
-    m_newTestButton = button(tr("Нов тест"), "Command4", 300);
-    m_acceptButton = button(tr("Приеми отговора"), "Command1", 3105);
-    m_nextButton = button(tr("Следващ въпрос"), "Command2", 5940);
-    m_exitButton = button(tr("Изход"), "Command3", 8850);
+    m_newTestButton = button(QStringLiteral("Нов тест"), "Command4", 300);
+    m_acceptButton = button(QStringLiteral("Приеми отговора"), "Command1", 3105);
+    m_nextButton = button(QStringLiteral("Следващ въпрос"), "Command2", 5940);
+    m_exitButton = button(QStringLiteral("Изход"), "Command3", 8850);
     m_acceptButton->setEnabled(false);
     m_nextButton->setEnabled(false);
 
@@ -161,9 +145,9 @@ QuestionFrame *MainWindow::buildFrame(int question)
 {
     if (!m_faces) {
         m_faces = std::make_unique<MarkerPictures>(
-            MarkerPictures{loadPicture(QStringLiteral(":/assets/faces/neutral.bmp")),
-                           loadPicture(QStringLiteral(":/assets/faces/right.bmp")),
-                           loadPicture(QStringLiteral(":/assets/faces/wrong.bmp"))});
+            MarkerPictures{QImage(QStringLiteral(":/assets/faces/neutral.bmp")),
+                           QImage(QStringLiteral(":/assets/faces/right.bmp")),
+                           QImage(QStringLiteral(":/assets/faces/wrong.bmp"))});
     }
     const auto choose = [this](int q, OptionName option) {
         if (!isLocked())
@@ -216,16 +200,12 @@ void MainWindow::openAbout()
     }
     if (isLocked())
         return;
-    if (m_platform == nullptr) {
-        m_ownPlatform = makeSystemPlatform();
-        m_platform = m_ownPlatform.get();
-    }
     // Disabling the window moves its focus on; closing About puts it back where it was.
     m_focusBeforeAbout = focusWidget() != menuBar() ? focusWidget() : m_lastControl.data();
     // The About window has no owner, so disabling this window leaves it usable; it is
     // kept above this window as its transient, or it could fall behind the disabled main
     // window and the program would look frozen.
-    m_about = new AboutWindow(*m_platform, m_givenMessages, windowIcon());
+    m_about = new AboutWindow(m_platform, m_boxes, windowIcon());
     connect(m_about, &QDialog::finished, this, &MainWindow::aboutClosed);
     // Centred on the screen, not on this window as a transient dialog would be. It is placed
     // before it exists, so the point is where its frame goes; the frame's size is not known

@@ -24,13 +24,14 @@ class QuestionFrame;
 class ResultStrip;
 struct MarkerPictures;
 
-// What the main window uses from outside; any left empty gets the real one.
+// What the main window uses from outside it, owned by whoever makes the window (the program,
+// or a test with doubles) and outliving it.
 struct MainWindowServices
 {
-    RandomSource *random = nullptr;
-    MessagePort *messages = nullptr;
-    ProgramExit *exit = nullptr;
-    SysInfoPlatform *platform = nullptr; // for the About window's System Info button
+    RandomSource &random;
+    MessagePort &messages;
+    ProgramExit &exit;
+    SysInfoPlatform &platform; // for the About window's System Info button
 };
 
 // The main window: passes each click to one quiz operation and draws the view state the
@@ -40,7 +41,7 @@ class MainWindow final : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(MainWindowServices services = {}, QWidget *parent = nullptr);
+    explicit MainWindow(const MainWindowServices &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     const QuizEngine &engine() const { return m_engine; }
@@ -48,10 +49,6 @@ public:
     // asked for here) and drawn from the view state as it then is: none is on view at start,
     // and building all 17 would cost start-up a third more than the rest of the window.
     QuestionFrame *frame(int question);
-    bool isFrameBuilt(int question) const
-    {
-        return m_frames[static_cast<std::size_t>(question)] != nullptr;
-    }
     ResultStrip &resultStrip() const { return *m_resultStrip; }
 
     // Draws whatever the quiz changed since the last drawing.
@@ -84,12 +81,8 @@ private:
     void bringAboutForward();
     void aboutClosed();
 
-    std::unique_ptr<RandomSource> m_ownRandom;
-    std::unique_ptr<MessagePort> m_ownMessages;
-    std::unique_ptr<ProgramExit> m_ownExit;
-    SysInfoPlatform *m_platform;
-    std::unique_ptr<SysInfoPlatform> m_ownPlatform; // made at the first System Info use
-    MessagePort *m_givenMessages;
+    SysInfoPlatform &m_platform;
+    MessagePort &m_boxes; // the About window's System Info box goes straight here
     std::unique_ptr<DrawFirstMessages> m_messages;
     QuizEngine m_engine;
     ViewState m_drawn;

@@ -34,7 +34,7 @@ Q_CONSTRUCTOR_FUNCTION(installPictureBoxAccessible)
 
 } // namespace
 
-PictureBox::PictureBox(const Picture &picture, const QString &accessibleName, QWidget *parent)
+PictureBox::PictureBox(const QImage &picture, const QString &accessibleName, QWidget *parent)
     : QWidget(parent)
     , m_picture(picture)
 {
@@ -49,12 +49,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // width would garble the screenshots' small text, so smooth those.
     const qreal ratio = devicePixelRatioF();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
-    painter.setClipRect(event->rect());
-    if (m_picture.bottomUp) {
-        painter.translate(0, m_picture.rows.height());
-        painter.scale(1, -1);
-    }
-    painter.drawImage(0, 0, m_picture.rows);
+    const QRect dirty = event->rect();
+    painter.drawImage(dirty, m_picture, dirty);
 }
 
 } // namespace zelvarin::ui

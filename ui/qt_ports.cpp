@@ -1,5 +1,7 @@
 #include "ui/qt_ports.h"
 
+#include "ui/qt_text.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -20,21 +22,14 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
-
-MessageBoxPort::MessageBoxPort(QWidget *parent)
-    : m_parent(parent)
-{}
 
 void MessageBoxPort::show(std::string_view text, std::string_view title, MessageIcon icon)
 {
-    const QString caption = title.empty() ? QCoreApplication::applicationName() : qs(title);
-    QMessageBox box(toQtIcon(icon), caption, qs(text), QMessageBox::Ok, m_parent);
+    const QString caption = title.empty() ? QCoreApplication::applicationName() : toQString(title);
+    // Every box answers a click or key in the active window, so it belongs over that one.
+    QMessageBox box(toQtIcon(icon), caption, toQString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

@@ -2,20 +2,15 @@
 
 #include "quiz/ports.h"
 
-class QWidget;
-
 namespace zelvarin::ui {
 
-// A modal QMessageBox with one OK button over the given window. An empty title is shown
-// as the application's title, so the box is never nameless to a screen reader.
+// A modal QMessageBox with one OK button over the window the pupil is using (the main
+// window, or About for System Info). An empty title is shown as the application's title, so
+// the box is never nameless to a screen reader.
 class MessageBoxPort final : public MessagePort
 {
 public:
-    explicit MessageBoxPort(QWidget *parent);
     void show(std::string_view text, std::string_view title, MessageIcon icon) override;
-
-private:
-    QWidget *m_parent;
 };
 
 // Closes every window and leaves the event loop.

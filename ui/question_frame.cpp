@@ -1,12 +1,12 @@
 #include "ui/question_frame.h"
 
 #include "quiz/question_bank.h"
-#include "ui/bitmap_file.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/frame_layout.h"
 #include "ui/option_button.h"
 #include "ui/picture_box.h"
+#include "ui/qt_text.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,14 +19,9 @@ namespace {
 
 constexpr int kCaptionLeft = 8;
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString optionObjectName(OptionName n, int index)
 {
-    return QStringLiteral("%1(%2)").arg(qs(nameOf(n))).arg(index);
+    return QStringLiteral("%1(%2)").arg(toQString(nameOf(n))).arg(index);
 }
 
 } // namespace
@@ -49,18 +44,18 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
     setPalette(pal);
     setAutoFillBackground(true);
 
-    m_questionLabel = new QLabel(qs(question.questionLine), this);
-    m_questionLabel->setObjectName(qs(question.labelName));
+    m_questionLabel = new QLabel(toQString(question.questionLine), this);
+    m_questionLabel->setObjectName(toQString(question.labelName));
     m_questionLabel->setFont(arial(12, true));
     m_questionLabel->setWordWrap(true);
     m_questionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_questionLabel->setGeometry(layout.label);
 
     m_screenshot =
-        new PictureBox(loadPicture(QStringLiteral(":/assets/") + qs(question.screenshot)),
-                       tr("Екранна снимка към въпроса"), this);
+        new PictureBox(QImage(QStringLiteral(":/assets/") + toQString(question.screenshot)),
+                       QStringLiteral("Екранна снимка към въпроса"), this);
     m_screenshot->setObjectName(QStringLiteral("Picture1(%1)").arg(index));
-    m_screenshot->setAccessibleDescription(qs(question.screenshotDescription));
+    m_screenshot->setAccessibleDescription(toQString(question.screenshotDescription));
     m_screenshot->setGeometry(
         QRect(layout.screenshot, QSize(question.screenshotWidth, question.screenshotHeight)));
 
@@ -71,7 +66,7 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
     optionPalette.setColor(QPalette::WindowText, toQColor(colours::kSystemButtonText));
     keepLookWhenDisabled(optionPalette);
     for (OptionName n : kOptionNames) {
-        auto *button = new OptionButton(qs(question.option(n)), this);
+        auto *button = new OptionButton(toQString(question.option(n)), this);
         button->setObjectName(optionObjectName(n, index));
         button->setFont(optionFont);
         button->setPalette(optionPalette);
@@ -87,19 +82,19 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
     }
 
     // Stacked as designed: the wrong face lowest, the neutral one on top.
-    m_wrongFace = new PictureBox(markers.wrong, tr("Грешен отговор"), this);
+    m_wrongFace = new PictureBox(markers.wrong, QStringLiteral("Грешен отговор"), this);
     m_wrongFace->setObjectName(QStringLiteral("No(%1)").arg(index));
     m_wrongFace->setGeometry(QRect(layout.wrongFace, kMarkerSize));
-    m_rightFace = new PictureBox(markers.right, tr("Верен отговор"), this);
+    m_rightFace = new PictureBox(markers.right, QStringLiteral("Верен отговор"), this);
     m_rightFace->setObjectName(QStringLiteral("Yes(%1)").arg(index));
     m_rightFace->setGeometry(QRect(layout.faces, kMarkerSize));
-    m_neutralFace = new PictureBox(markers.neutral, tr("Очаква се отговор"), this);
+    m_neutralFace = new PictureBox(markers.neutral, QStringLiteral("Очаква се отговор"), this);
     m_neutralFace->setObjectName(QStringLiteral("Picture2(%1)").arg(index));
     m_neutralFace->setGeometry(QRect(layout.faces, kMarkerSize));
 
     // Holds the key. It is never shown, so it gets no window of its own, and it is kept out
     // of the frame's children so that a screen reader never lists it.
-    m_keyBox = std::make_unique<QLineEdit>(qs(question.key));
+    m_keyBox = std::make_unique<QLineEdit>(toQString(question.key));
     m_keyBox->setObjectName(QStringLiteral("Text1(%1)").arg(index));
     m_keyBox->resize(kKeyBoxSize);
     m_keyBox->setFocusPolicy(Qt::NoFocus);
@@ -165,12 +160,12 @@ QString QuestionFrame::verdict(const FrameView &view) const
     if (view.Picture2Visible)
         return {};
     if (view.YesVisible)
-        return tr("Верен отговор.");
+        return QStringLiteral("Верен отговор.");
     for (OptionName n : kOptionNames) {
         if (view.option(n).ForeColor == colours::kBlue)
-            return tr("Грешен отговор. Верният отговор е: %1").arg(option(n)->text());
+            return QStringLiteral("Грешен отговор. Верният отговор е: %1").arg(option(n)->text());
     }
-    return tr("Грешен отговор.");
+    return QStringLiteral("Грешен отговор.");
 }
 
 void QuestionFrame::drawOption(OptionName n, const OptionView &now, const OptionView &before)
@@ -184,9 +179,10 @@ void QuestionFrame::drawOption(OptionName n, const OptionView &now, const Option
         pal.setColor(QPalette::WindowText, toQColor(now.ForeColor));
         keepLookWhenDisabled(pal);
         button->setPalette(pal);
-        button->setAccessibleDescription(now.ForeColor == colours::kBlue ? tr("верен отговор")
-                                         : now.ForeColor == colours::kRed ? tr("грешен отговор")
-                                                                          : QString());
+        button->setAccessibleDescription(
+            now.ForeColor == colours::kBlue  ? QStringLiteral("верен отговор")
+            : now.ForeColor == colours::kRed ? QStringLiteral("грешен отговор")
+                                             : QString());
     }
     if (now.Strikethrough != before.Strikethrough) {
         QFont f = button->font();

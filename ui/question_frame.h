@@ -2,9 +2,9 @@
 
 #include "quiz/question.h"
 #include "quiz/view_state.h"
-#include "ui/bitmap_file.h"
 
 #include <QGroupBox>
+#include <QImage>
 
 #include <array>
 #include <functional>
@@ -21,9 +21,9 @@ class PictureBox;
 // The three marker faces, loaded once and shared by all 17 frames.
 struct MarkerPictures
 {
-    Picture neutral;
-    Picture right;
-    Picture wrong;
+    QImage neutral;
+    QImage right;
+    QImage wrong;
 };
 
 // One question: its line, screenshot, three answers, three faces and the hidden key box.
@@ -45,7 +45,6 @@ public:
     OptionButton *option(OptionName n) const { return m_options[indexOf(n)]; }
     // The focus order inside the frame, the option buttons being the only stops.
     std::array<OptionButton *, kOptionCount> tabOrder() const;
-    const QLineEdit &keyBox() const { return *m_keyBox; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

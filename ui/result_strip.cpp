@@ -30,7 +30,7 @@ QLabel *stripLabel(const QString &text, const QString &name, QPoint twipsAt, QWi
 QString slotName(int step, const std::string &text)
 {
     // A screen reader hears the result, since the colour says nothing to it.
-    const QString number = QObject::tr("Отговор %1").arg(step + 1);
+    const QString number = QStringLiteral("Отговор %1").arg(step + 1);
     return text.empty() ? number : number + QStringLiteral(": ") + QString::fromStdString(text);
 }
 
@@ -40,13 +40,13 @@ ResultStrip::ResultStrip(QWidget *parent)
 {
     constexpr std::array<int, kStepCount> numberLeft{2325, 3750, 5100, 6375, 7725, 9075, 10425};
 
-    stripLabel(QObject::tr("Въпрос:"), QStringLiteral("Label3"), {300, 75}, parent);
+    stripLabel(QStringLiteral("Въпрос:"), QStringLiteral("Label3"), {300, 75}, parent);
     for (int k = 0; k < kStepCount; ++k) {
         QLabel *number = stripLabel(QString::number(k + 1), QStringLiteral("Label1(%1)").arg(k),
                                     {numberLeft[static_cast<std::size_t>(k)], 75}, parent);
-        number->setAccessibleName(QObject::tr("Въпрос %1").arg(k + 1));
+        number->setAccessibleName(QStringLiteral("Въпрос %1").arg(k + 1));
     }
-    stripLabel(QObject::tr("Отговор:"), QStringLiteral("Label2"), {300, 375}, parent);
+    stripLabel(QStringLiteral("Отговор:"), QStringLiteral("Label2"), {300, 375}, parent);
 
     const QFont boxFont = msSansSerif(9.75, false);
     for (int k = 0; k < kStepCount; ++k) {

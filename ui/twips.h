@@ -2,8 +2,6 @@
 
 #include <QRect>
 
-#include <cmath>
-
 namespace zelvarin::ui {
 
 // Every place and size of the windows is kept in twips (1/1440 inch), as the layouts were
@@ -19,12 +17,6 @@ constexpr int px(int twips)
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};
-}
-
-// For the frames' contents, which were laid out in whole pixels.
-constexpr QRect pixelRect(int left, int top, int width, int height)
-{
-    return {left, top, width, height};
 }
 
 } // namespace zelvarin::ui

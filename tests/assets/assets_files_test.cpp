@@ -284,7 +284,10 @@ TEST(ApplicationIcon, LoadsAsAComputerWithACyanScreenOnAClearGround)
 class MarkerFace : public testing::TestWithParam<const char *>
 {
 protected:
-    QString path() const { return assetPath("faces/") + QString::fromLatin1(GetParam()) + ".bmp"; }
+    QString path() const
+    {
+        return assetPath("faces/") + QString::fromLatin1(GetParam()) + QStringLiteral(".bmp");
+    }
 };
 
 TEST_P(MarkerFace, IsAn8BitBmpWithAPaletteOf80By90)

@@ -321,7 +321,9 @@ private:
     {
         note(QStringLiteral("click Command%1%2")
                  .arg(n)
-                 .arg(m_commands[static_cast<std::size_t>(n)]->isEnabled() ? "" : " (greyed)"));
+                 .arg(m_commands[static_cast<std::size_t>(n)]->isEnabled()
+                          ? QString()
+                          : QStringLiteral(" (greyed)")));
         expectCommand(n);
         click(m_commands[static_cast<std::size_t>(n)]);
     }
@@ -367,7 +369,8 @@ private:
     void pressKey(Qt::Key key, const QString &name)
     {
         QWidget *focus = QApplication::focusWidget();
-        note(QStringLiteral("key %1 on %2").arg(name, focus ? focus->objectName() : "nothing"));
+        note(QStringLiteral("key %1 on %2")
+                 .arg(name, focus ? focus->objectName() : QStringLiteral("nothing")));
         std::optional<int> command;
         std::optional<std::pair<int, OptionName>> option;
         for (int n = 1; n <= 4; ++n) {
@@ -626,7 +629,7 @@ private:
                when + QStringLiteral(": Command3 and Command4 stay usable"));
         for (int k = 0; k < kStepCount; ++k) {
             const SlotView &s = v.Box[static_cast<std::size_t>(k)];
-            const QLineEdit *box = m_form->resultStrip().slot(k);
+            const QLineEdit *box = resultSlot(*m_form, k);
             expect(box->text() == QString::fromStdString(s.Text),
                    QStringLiteral("%1: Box(%2) text %3").arg(when).arg(k).arg(box->text()));
             expect(box->palette().color(QPalette::Base) == toQColor(s.BackColor),
@@ -758,7 +761,8 @@ private:
         // The main window is disabled exactly while the About window is open.
         QDialog *a = about();
         expect((a != nullptr) == m_aboutOpen,
-               QStringLiteral("About window %1").arg(a ? "open" : "closed"));
+               QStringLiteral("About window %1")
+                   .arg(a ? QStringLiteral("open") : QStringLiteral("closed")));
         expect(m_form->isEnabled() == !m_aboutOpen,
                QStringLiteral("main window enabled: %1").arg(m_form->isEnabled()));
         expect(m_form->isVisible(), QStringLiteral("the main window is gone"));
@@ -796,7 +800,7 @@ private slots:
     {
         g_previousHandler = qInstallMessageHandler(quietAboutRefusedInput);
         m_form = std::make_unique<MainWindow>(
-            MainWindowServices{&m_random, &m_messages, &m_exit, &m_platform});
+            MainWindowServices{m_random, m_messages, m_exit, m_platform});
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));

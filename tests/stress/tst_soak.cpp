@@ -151,7 +151,7 @@ private slots:
     void initTestCase()
     {
         m_form = std::make_unique<MainWindow>(
-            MainWindowServices{&m_random, &m_messages, &m_exit, &m_platform});
+            MainWindowServices{m_random, m_messages, m_exit, m_platform});
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));

@@ -6,6 +6,8 @@
 #include "ui/option_button.h"
 #include "ui/question_frame.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -38,6 +40,22 @@ inline QPushButton *button(const QWidget &form, const char *name)
 inline OptionButton *option(MainWindow &form, int question, OptionName n)
 {
     return form.frame(question)->option(n);
+}
+
+inline QLineEdit *resultSlot(const QWidget &form, int step)
+{
+    return child<QLineEdit>(form, QStringLiteral("Box(%1)").arg(step));
+}
+
+// A question's key box has no parent, so that a screen reader never lists it.
+inline QLineEdit *keyBox(int question)
+{
+    const QString name = QStringLiteral("Text1(%1)").arg(question);
+    for (QWidget *w : QApplication::allWidgets()) {
+        if (w->objectName() == name)
+            return qobject_cast<QLineEdit *>(w);
+    }
+    qFatal("no key box %s", qPrintable(name));
 }
 
 } // namespace zelvarin::ui::testing

@@ -67,12 +67,16 @@ private slots:
     void initTestCase()
     {
         m_form = std::make_unique<MainWindow>(
-            MainWindowServices{&m_random, &m_messages, &m_exit, &m_platform});
+            MainWindowServices{m_random, m_messages, m_exit, m_platform});
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
-    void init() { m_messages.shown.clear(); }
+    void init()
+    {
+        m_messages.shown.clear();
+        m_platform = {}; // no tool registered, unless a test registers one
+    }
     void cleanup()
     {
         if (m_form->aboutWindow() != nullptr)

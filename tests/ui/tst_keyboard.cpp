@@ -1,7 +1,7 @@
 // A whole test taken with the keyboard alone: F2, Tab, arrow keys, Space and Enter.
 #include "quiz/question_bank.h"
+#include "tests/support/scripted_platform.h"
 #include "tests/support/window_harness.h"
-#include "ui/result_strip.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -27,6 +27,7 @@ private:
     ScriptedRandom m_random;
     RecordingMessages m_messages;
     RecordingExit m_exit;
+    zelvarin::testing::ScriptedPlatform m_platform;
     std::unique_ptr<MainWindow> m_form;
 
     static QWidget *focused() { return QApplication::focusWidget(); }
@@ -57,7 +58,8 @@ private:
 private slots:
     void initTestCase()
     {
-        m_form = std::make_unique<MainWindow>(MainWindowServices{&m_random, &m_messages, &m_exit});
+        m_form = std::make_unique<MainWindow>(
+            MainWindowServices{m_random, m_messages, m_exit, m_platform});
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
@@ -66,6 +68,8 @@ private slots:
 
     void wholeTestWithoutTheMouse()
     {
+        // From where a new window puts the focus.
+        button(*m_form, "Command3")->setFocus();
         QCOMPARE(focused(), button(*m_form, "Command3"));
         m_random.ask(kAsked);
         press(Qt::Key_F2);
@@ -94,7 +98,7 @@ private slots:
 
             QVERIFY(tabTo(button(*m_form, "Command1")));
             press(Qt::Key_Return);
-            QCOMPARE(m_form->resultStrip().slot(step)->text(),
+            QCOMPARE(resultSlot(*m_form, step)->text(),
                      step < 6 ? QStringLiteral("Правилен") : QString());
         }
         QCOMPARE(m_messages.shown.size(), std::size_t{1});

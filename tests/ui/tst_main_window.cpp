@@ -1,8 +1,8 @@
 // The main window played by clicks and keys, offscreen, with every box answered at once.
 #include "quiz/question_bank.h"
+#include "tests/support/scripted_platform.h"
 #include "tests/support/window_harness.h"
 #include "ui/picture_box.h"
-#include "ui/result_strip.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -17,6 +17,7 @@
 using namespace zelvarin;
 using namespace zelvarin::ui;
 using namespace zelvarin::ui::testing;
+using namespace Qt::StringLiterals;
 
 namespace {
 // Questions 8, 2, 15, 0, 11, 6, 13 have the keys bb, bb, bb, aa, aa, cc, cc.
@@ -42,6 +43,7 @@ private:
     ScriptedRandom m_random;
     RecordingMessages m_messages;
     RecordingExit m_exit;
+    zelvarin::testing::ScriptedPlatform m_platform;
     std::unique_ptr<MainWindow> m_form;
 
     QPushButton *command(int n) const
@@ -57,7 +59,8 @@ private:
 private slots:
     void initTestCase()
     {
-        m_form = std::make_unique<MainWindow>(MainWindowServices{&m_random, &m_messages, &m_exit});
+        m_form = std::make_unique<MainWindow>(
+            MainWindowServices{m_random, m_messages, m_exit, m_platform});
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     }
@@ -67,19 +70,6 @@ private slots:
         m_messages.whileOpen = nullptr;
     }
     void cleanupTestCase() { m_form.reset(); }
-
-    void startsIdleWithTheFocusOnExit()
-    {
-        // Runs first: nothing has happened in the window yet.
-        QCOMPARE(visibleFrames(*m_form), 0);
-        QVERIFY(!command(1)->isEnabled());
-        QVERIFY(!command(2)->isEnabled());
-        QVERIFY(command(3)->isEnabled());
-        QVERIFY(command(4)->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), command(3));
-        QCOMPARE(m_form->frame(5)->title(), QStringLiteral("Frame1"));
-        QCOMPARE(m_form->resultStrip().slot(0)->palette().color(QPalette::Base), QColor(Qt::white));
-    }
 
     void wholeTestByClicks()
     {
@@ -106,8 +96,8 @@ private slots:
                     // The grade shows over the marked seventh question and the full strip.
                     QVERIFY(m_form->frame(q)->isVisible());
                     QVERIFY(!m_form->frame(q)->isEnabled());
-                    QCOMPARE(m_form->resultStrip().slot(6)->text(), QStringLiteral("Правилен"));
-                    QCOMPARE(m_form->resultStrip().slot(5)->text(), QStringLiteral("Грешен"));
+                    QCOMPARE(resultSlot(*m_form, 6)->text(), QStringLiteral("Правилен"));
+                    QCOMPARE(resultSlot(*m_form, 5)->text(), QStringLiteral("Грешен"));
                 };
             }
             click(command(1));
@@ -122,8 +112,8 @@ private slots:
 
         QCOMPARE(visibleFrames(*m_form), 0);
         for (int k = 0; k < 7; ++k) {
-            QCOMPARE(m_form->resultStrip().slot(k)->text(), QString());
-            QCOMPARE(m_form->resultStrip().slot(k)->palette().color(QPalette::Base),
+            QCOMPARE(resultSlot(*m_form, k)->text(), QString());
+            QCOMPARE(resultSlot(*m_form, k)->palette().color(QPalette::Base),
                      m_form->palette().color(QPalette::Base));
         }
         QVERIFY(!command(1)->isEnabled());
@@ -151,9 +141,8 @@ private slots:
                     ->isVisibleTo(m_form->frame(q)));
         QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("Yes(%1)").arg(q))
                      ->isVisibleTo(m_form->frame(q)));
-        QCOMPARE(m_form->resultStrip().slot(0)->text(), QStringLiteral("Грешен"));
-        QCOMPARE(m_form->resultStrip().slot(0)->palette().color(QPalette::Base),
-                 QColor(255, 185, 162));
+        QCOMPARE(resultSlot(*m_form, 0)->text(), QStringLiteral("Грешен"));
+        QCOMPARE(resultSlot(*m_form, 0)->palette().color(QPalette::Base), QColor(255, 185, 162));
         // What the colours say, a screen reader says in words.
         QCOMPARE(m_form->frame(q)->accessibleDescription(),
                  QStringLiteral("Грешен отговор. Верният отговор е: ") + bb->text());
@@ -281,15 +270,29 @@ private slots:
         QTest::newRow("Label3") << "Label3" << QRect(20, 5, 0, 0);
         QTest::newRow("Label1(6)") << "Label1(6)" << QRect(695, 5, 0, 0);
     }
-    void frameBuiltLateShowsTheViewState()
+    void newWindowStartsIdleAndBuildsFramesWhenNeeded()
     {
+        // A window of its own: the shared one has been used by the other tests.
         ScriptedRandom random;
-        MainWindow form(MainWindowServices{&random, &m_messages, &m_exit});
-        QVERIFY(!form.isFrameBuilt(kAsked[0])); // none is built before it is needed
+        MainWindow form(MainWindowServices{random, m_messages, m_exit, m_platform});
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const auto built = [&form](int q) {
+            return form.findChild<QuestionFrame *>(QStringLiteral("Frame(%1)").arg(q)) != nullptr;
+        };
+        QVERIFY(!built(kAsked[0])); // none is built before it is needed
+        QVERIFY(!button(form, "Command1")->isEnabled());
+        QVERIFY(!button(form, "Command2")->isEnabled());
+        QVERIFY(button(form, "Command3")->isEnabled());
+        QVERIFY(button(form, "Command4")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), button(form, "Command3"));
+        QCOMPARE(form.frame(5)->title(), QStringLiteral("Frame1"));
+        QCOMPARE(resultSlot(form, 0)->palette().color(QPalette::Base), QColor(Qt::white));
+
         random.ask(kAsked);
         click(button(form, "Command4"));
-        QVERIFY(form.isFrameBuilt(kAsked[0]));
-        QVERIFY(!form.isFrameBuilt(3));
+        QVERIFY(built(kAsked[0]));
+        QVERIFY(!built(3));
         // Built after the new test reset every frame: neutral face only, black answers.
         QuestionFrame *frame = form.frame(3);
         QVERIFY(frame->isHidden());
@@ -318,7 +321,7 @@ private slots:
         for (int q = 0; q < kQuestionCount; ++q)
             m_form->frame(q);
         const auto picture = [this](const QString &name) {
-            return child<PictureBox>(*m_form, name)->picture().rows;
+            return child<PictureBox>(*m_form, name)->picture();
         };
         for (int i = 0; i < kQuestionCount; ++i) {
             const QImage shot = picture(QStringLiteral("Picture1(%1)").arg(i));
@@ -327,9 +330,11 @@ private slots:
                      QSize(QuestionBank[i].screenshotWidth, QuestionBank[i].screenshotHeight));
             // The faces are one picture each, shared by all frames.
             for (const char *face : {"Picture2", "Yes", "No"}) {
-                const QImage mine = picture(QStringLiteral("%1(%2)").arg(face).arg(i));
+                const QImage mine =
+                    picture(QStringLiteral("%1(%2)").arg(QLatin1String(face)).arg(i));
                 QCOMPARE(mine.size(), QSize(80, 90));
-                QCOMPARE(mine.cacheKey(), picture(QStringLiteral("%1(0)").arg(face)).cacheKey());
+                QCOMPARE(mine.cacheKey(),
+                         picture(QStringLiteral("%1(0)").arg(QLatin1String(face))).cacheKey());
             }
         }
         QVERIFY(picture(QStringLiteral("Yes(0)")).cacheKey() !=
@@ -375,6 +380,8 @@ private slots:
 
     void tabOrderRunsButtonsFramesSlots()
     {
+        for (int q = kQuestionCount - 1; q >= 0; --q) // built out of order, ordered all the same
+            m_form->frame(q);
         QWidget *w = command(1);
         QStringList order;
         for (int i = 0; i < 4 + 51 + 7; ++i) {
@@ -383,11 +390,12 @@ private slots:
             while (w->focusPolicy() == Qt::NoFocus)
                 w = w->nextInFocusChain();
         }
-        QCOMPARE(order.mid(0, 4), (QStringList{"Command1", "Command2", "Command3", "Command4"}));
-        QCOMPARE(order.mid(4, 6),
-                 (QStringList{"aa(0)", "bb(0)", "cc(0)", "cc(1)", "bb(1)", "aa(1)"}));
-        QCOMPARE(order.mid(4 + 48, 3), (QStringList{"cc(16)", "bb(16)", "aa(16)"}));
-        QCOMPARE(order.mid(4 + 51, 2), (QStringList{"Box(0)", "Box(1)"}));
+        QCOMPARE(order.mid(0, 4),
+                 (QStringList{u"Command1"_s, u"Command2"_s, u"Command3"_s, u"Command4"_s}));
+        QCOMPARE(order.mid(4, 6), (QStringList{u"aa(0)"_s, u"bb(0)"_s, u"cc(0)"_s, u"cc(1)"_s,
+                                               u"bb(1)"_s, u"aa(1)"_s}));
+        QCOMPARE(order.mid(4 + 48, 3), (QStringList{u"cc(16)"_s, u"bb(16)"_s, u"aa(16)"_s}));
+        QCOMPARE(order.mid(4 + 51, 2), (QStringList{u"Box(0)"_s, u"Box(1)"_s}));
     }
 
     void screenReaderSeesOptionsSlotsAndNoKeyBox()
@@ -415,17 +423,16 @@ private slots:
         QCOMPARE(frame->text(QAccessible::Name), QStringLiteral(" 1-и   въпрос "));
         for (int i = 0; i < frame->childCount(); ++i)
             QVERIFY(frame->child(i)->object()->objectName() != QStringLiteral("Text1(%1)").arg(q));
-        QCOMPARE(m_form->frame(q)->keyBox().text(), QStringLiteral("bb"));
+        QCOMPARE(keyBox(q)->text(), QStringLiteral("bb"));
         QAccessibleInterface *shot = QAccessible::queryAccessibleInterface(
             child<QWidget>(*m_form, QStringLiteral("Picture1(%1)").arg(q)));
         QCOMPARE(shot->role(), QAccessible::Graphic);
         QCOMPARE(shot->text(QAccessible::Name), QStringLiteral("Екранна снимка към въпроса"));
         QVERIFY(shot->text(QAccessible::Description).contains(QStringLiteral("Tirmeka.doc")));
-        QVERIFY(!m_form->frame(q)->keyBox().isVisible());
+        QVERIFY(!keyBox(q)->isVisible());
 
         click(command(1));
-        QAccessibleInterface *slot =
-            QAccessible::queryAccessibleInterface(m_form->resultStrip().slot(0));
+        QAccessibleInterface *slot = QAccessible::queryAccessibleInterface(resultSlot(*m_form, 0));
         QCOMPARE(slot->text(QAccessible::Name), QStringLiteral("Отговор 1: Правилен"));
         QCOMPARE(frame->text(QAccessible::Description), QStringLiteral("Верен отговор."));
 

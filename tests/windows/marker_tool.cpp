@@ -1,11 +1,5 @@
 // A stand-in for the system-information tool: it writes the command line it was given into
 // ran.txt beside its own program file, so a test can see that it ran and how it was started.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <array>
 #include <cstdio>
 #include <string>

@@ -17,12 +17,6 @@
 
 // tlhelp32.h needs windows.h before it.
 // clang-format off
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 #include <tlhelp32.h>
 // clang-format on

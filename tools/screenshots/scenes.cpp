@@ -5,6 +5,7 @@
 #include "ui/application_identity.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
+#include "ui/qt_ports.h"
 #include "ui/question_frame.h"
 
 #include <QAbstractButton>
@@ -45,7 +46,9 @@ int main(int argc, char *argv[])
     testing::ScriptedRandom questions;
     questions.ask({8, 12, 4, 6, 15, 13, 1});
     testing::ScriptedPlatform noTool; // a machine without a system-information tool
-    ui::MainWindow form(ui::MainWindowServices{&questions, nullptr, nullptr, &noTool});
+    ui::MessageBoxPort boxes;
+    ui::ApplicationExit exit;
+    ui::MainWindow form(ui::MainWindowServices{questions, boxes, exit, noTool});
     form.show();
 
     const auto answer = [&form](int question, OptionName n) {
