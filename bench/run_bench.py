@@ -5,23 +5,20 @@ usage: run_bench.py BENCH_DIR [--runs N] [--clicks N]
 
 Start-up and memory: the main window (A) against a bare Qt window of the same size and
 flags (B), run A B A B ... in one session, under Xvfb with openbox on a throw-away display
-and under the offscreen platform. The time runs from just before this script starts the
-process (CLOCK_MONOTONIC) to the first paint event in the child, which reads the same
-clock. Ratios are per pair, then the median, so a slow moment of the shared machine hits
-both sides of a pair alike.
+(the script runs itself again under scripts/with-x-desktop) and under the offscreen
+platform. The time runs from just before this script starts the process (CLOCK_MONOTONIC)
+to the first paint event in the child, which reads the same clock. Ratios are per pair,
+then the median, so a slow moment of the shared machine hits both sides of a pair alike.
 """
 
 import argparse
 import json
 import os
 import platform
-import random
-import select
 import shutil
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
 
 WARM_UP_PAIRS = 2
@@ -51,74 +48,33 @@ def machine_line():
             f"{uname.machine}; load average {load}")
 
 
-def base_env(runtime_dir):
+SCRIPTS = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "scripts")
+# What each wrapper exports, twice: the variable a program reads and a marker of its own.
+WRAPPER_MARKERS = {"with-x-desktop": ("ZELVARIN_X_DESKTOP", "DISPLAY"),
+                   "with-wine-prefix": ("ZELVARIN_WINE_PREFIX", "WINEPREFIX")}
+
+
+def run_within(*wrappers):
+    """Runs this script again inside each wrapper of scripts/ (a name and its options) that it
+    does not run inside yet: the wrapper makes the throw-away X desktop or Wine prefix, removes
+    it afterwards and passes the exit status on. So the script is run by hand as it is run
+    from the Makefile, and the user's own display, HOME and prefix are never used."""
+    command, names = [], []
+    for name, *options in wrappers:
+        marker, variable = WRAPPER_MARKERS[name]
+        if not os.environ.get(marker) or os.environ[marker] != os.environ.get(variable):
+            command += [os.path.join(SCRIPTS, name), *options, "--"]
+            names.append(name)
+    if command:
+        print(f"running again under scripts/{' and scripts/'.join(names)} ...", flush=True)
+        os.execv(command[0], command + [sys.executable, os.path.abspath(sys.argv[0]),
+                                        *sys.argv[1:]])
+
+
+def child_env(**settings):
     env = {k: v for k, v in os.environ.items()
            if k not in ("QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY")}
-    env["XDG_RUNTIME_DIR"] = runtime_dir  # Qt warns on every start without one
-    return env
-
-
-class ThrowAwayDisplay:
-    """Xvfb on a free display number with openbox running on it; both end with the block."""
-
-    def __init__(self, home):
-        self.home = home
-        self.display = None
-        self.xvfb = None
-        self.wm = None
-
-    def __enter__(self):
-        # A number far from the :0, :1, :99 that people and xvfb-run reach for.
-        free = [n for n in range(170, 200)
-                if not os.path.exists(f"/tmp/.X{n}-lock")
-                and not os.path.exists(f"/tmp/.X11-unix/X{n}")]
-        if not free:
-            raise RuntimeError("no free display number in :170..:199")
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", f":{random.choice(free)}", "-displayfd", str(write_end), "-screen", "0",
-             "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        number = b""
-        deadline = time.monotonic() + 20
-        while not number.endswith(b"\n") and time.monotonic() < deadline:
-            ready, _, _ = select.select([read_end], [], [], 0.5)
-            if ready:
-                chunk = os.read(read_end, 16)
-                if not chunk:
-                    break
-                number += chunk
-        os.close(read_end)
-        if not number.strip():
-            self.__exit__(None, None, None)
-            raise RuntimeError("Xvfb did not start")
-        self.display = ":" + number.decode().strip()
-
-        env = dict(os.environ, DISPLAY=self.display, HOME=self.home)
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        # openbox is ready once it names itself on the root window.
-        deadline = time.monotonic() + 20
-        while time.monotonic() < deadline:
-            probe = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env,
-                                   capture_output=True, text=True)
-            if "window id" in probe.stdout:
-                return self
-            time.sleep(0.1)
-        self.__exit__(None, None, None)
-        raise RuntimeError("openbox did not start on " + self.display)
-
-    def __exit__(self, *exc):
-        for process in (self.wm, self.xvfb):
-            if process is not None and process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
-        return False
+    return dict(env, **settings)
 
 
 def parse_pairs(line):
@@ -228,36 +184,30 @@ def main():
     parser.add_argument("--clicks", type=int, default=1000, help="Next question clicks")
     args = parser.parse_args()
     exe = lambda name: os.path.join(args.bench_dir, name)
-    for tool in ("Xvfb", "openbox", "xprop"):
+    for tool in ("Xvfb", "openbox", "xprop", "xdpyinfo"):
         if shutil.which(tool) is None:
             sys.exit(f"{tool} is missing (make bench installs it)")
+    # Xvfb and openbox sit idle while the offscreen part runs.
+    run_within(("with-x-desktop",))
 
     print("machine:", machine_line(), flush=True)
-    with tempfile.TemporaryDirectory(prefix="zelvarin-bench-") as scratch:
-        runtime = os.path.join(scratch, "runtime")
-        home = os.path.join(scratch, "home")
-        os.mkdir(runtime, 0o700)
-        os.mkdir(home)
-        offscreen = dict(base_env(runtime), QT_QPA_PLATFORM="offscreen")
+    offscreen = child_env(QT_QPA_PLATFORM="offscreen")
+    xvfb = child_env(QT_QPA_PLATFORM="xcb", DISPLAY=os.environ["DISPLAY"])
 
-        print("engine operations (Google Benchmark, median of 5) ...", flush=True)
-        engine = run_engine(exe("zelvarin_bench_engine"))
+    print("engine operations (Google Benchmark, median of 5) ...", flush=True)
+    engine = run_engine(exe("zelvarin_bench_engine"))
 
-        print(f"start-up offscreen, {args.runs} A/B pairs ...", flush=True)
-        start_off = startup_ab(exe("zelvarin_bench_form"), exe("zelvarin_bench_floor"),
-                               offscreen, args.runs, "offscreen")
-        print(f"Next question offscreen, {args.clicks} clicks ...", flush=True)
-        next_off = run_next_question(exe("zelvarin_bench_next"), offscreen, args.clicks)
+    print(f"start-up offscreen, {args.runs} A/B pairs ...", flush=True)
+    start_off = startup_ab(exe("zelvarin_bench_form"), exe("zelvarin_bench_floor"),
+                           offscreen, args.runs, "offscreen")
+    print(f"Next question offscreen, {args.clicks} clicks ...", flush=True)
+    next_off = run_next_question(exe("zelvarin_bench_next"), offscreen, args.clicks)
 
-        with ThrowAwayDisplay(home) as display:
-            xvfb = dict(base_env(runtime), QT_QPA_PLATFORM="xcb", DISPLAY=display.display,
-                        HOME=home)
-            print(f"start-up Xvfb {display.display} + openbox, {args.runs} A/B pairs ...",
-                  flush=True)
-            start_x = startup_ab(exe("zelvarin_bench_form"), exe("zelvarin_bench_floor"),
-                                 xvfb, args.runs, "xvfb")
-            print(f"Next question Xvfb, {args.clicks} clicks ...", flush=True)
-            next_x = run_next_question(exe("zelvarin_bench_next"), xvfb, args.clicks)
+    print(f"start-up Xvfb {xvfb['DISPLAY']} + openbox, {args.runs} A/B pairs ...", flush=True)
+    start_x = startup_ab(exe("zelvarin_bench_form"), exe("zelvarin_bench_floor"),
+                         xvfb, args.runs, "xvfb")
+    print(f"Next question Xvfb, {args.clicks} clicks ...", flush=True)
+    next_x = run_next_question(exe("zelvarin_bench_next"), xvfb, args.clicks)
 
     print()
     print("machine:", machine_line())

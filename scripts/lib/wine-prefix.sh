@@ -6,16 +6,19 @@
 WINE=${WINE:-$(command -v wine64 || echo /usr/lib/wine/wine64)}
 WINESERVER=${WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserver)}
 
-# make_wine_prefix DIR [windows-look]: makes a Wine prefix in DIR (new or empty) and exports
-# WINEPREFIX, WINE, WINESERVER, WINEDEBUG and WINEDLLOVERRIDES for what runs in it. Returns
-# once the prefix is saved and its server has ended. With windows-look, the prefix has the
-# fonts and font smoothing of Windows, so windows look and wrap as they do there.
+# make_wine_prefix DIR [windows-look] [server-stays]: makes a Wine prefix in DIR (new or
+# empty) and exports WINEPREFIX, WINE, WINESERVER, WINEDEBUG and WINEDLLOVERRIDES for what
+# runs in it. With windows-look, the prefix has the fonts and font smoothing of Windows, so
+# windows look and wrap as they do there. Returns once the prefix is saved and its server has
+# ended; with server-stays, the server and Wine's own services keep running from wineboot on,
+# as on a desktop in use, until remove_wine_prefix.
 make_wine_prefix() {
     [ -x "$WINE" ] || { echo "$WINE is missing (install wine64)" >&2; return 1; }
     export WINEPREFIX="$1" WINE WINESERVER WINEDEBUG=-all
     # No offer to install Mono or Gecko, which nothing here needs, and no menu entries or file
     # associations written to HOME.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    case " $* " in *" server-stays "*) "$WINESERVER" -p || return 1 ;; esac
     _wine_log=$(mktemp)
     if ! timeout --kill-after=10 300 "$WINE" wineboot --init >"$_wine_log" 2>&1; then
         echo "wineboot failed in $WINEPREFIX: $(tail -n 20 "$_wine_log")" >&2
@@ -23,7 +26,7 @@ make_wine_prefix() {
         return 1
     fi
     rm -f "$_wine_log"
-    if [ "${2:-}" = windows-look ]; then
+    case " $* " in *" windows-look "*)
         # Windows has Arial and MS Sans Serif, a fresh prefix neither; Liberation Sans has
         # Arial's measures. Font smoothing as Windows 10 and 11 have it (ClearType): without
         # it Wine draws Liberation Sans at 8 points with no capital I.
@@ -33,8 +36,11 @@ make_wine_prefix() {
         done
         _wine_reg 'HKCU\Control Panel\Desktop' FontSmoothing REG_SZ 2 || return 1
         _wine_reg 'HKCU\Control Panel\Desktop' FontSmoothingType REG_DWORD 2 || return 1
-    fi
-    timeout 120 "$WINESERVER" -w || { echo "Wine's server in $WINEPREFIX did not end" >&2; return 1; }
+        ;;
+    esac
+    case " $* " in *" server-stays "*) return 0 ;; esac
+    timeout 120 "$WINESERVER" -w ||
+        { echo "Wine's server in $WINEPREFIX did not end" >&2; return 1; }
 }
 
 _wine_reg() { # KEY NAME TYPE DATA
