@@ -19,13 +19,8 @@ make_wine_prefix() {
     # associations written to HOME.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     case " $* " in *" server-stays "*) "$WINESERVER" -p || return 1 ;; esac
-    _wine_log=$(mktemp)
-    if ! timeout --kill-after=10 300 "$WINE" wineboot --init >"$_wine_log" 2>&1; then
-        echo "wineboot failed in $WINEPREFIX: $(tail -n 20 "$_wine_log")" >&2
-        rm -f "$_wine_log"
-        return 1
-    fi
-    rm -f "$_wine_log"
+    timeout --kill-after=10 300 "$WINE" wineboot --init >/dev/null 2>&1 ||
+        { echo "wineboot failed in $WINEPREFIX" >&2; return 1; }
     case " $* " in *" windows-look "*)
         # Windows has Arial and MS Sans Serif, a fresh prefix neither; Liberation Sans has
         # Arial's measures. Font smoothing as Windows 10 and 11 have it (ClearType): without

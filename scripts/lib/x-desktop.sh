@@ -34,13 +34,9 @@ settle() {
     return 1
 }
 
-# openbox names itself on the root window, then lists what it supports; xdotool looks for
-# _NET_ACTIVE_WINDOW there before it activates a window, so both must be in place.
-_x_desktop_has_wm() {
-    local props
-    props=$(xprop -root _NET_SUPPORTING_WM_CHECK _NET_SUPPORTED) &&
-        [[ $props == *'window id'* && $props == *_NET_ACTIVE_WINDOW* ]]
-}
+# openbox lists what it supports after it has named itself on the root window; xdotool looks
+# for _NET_ACTIVE_WINDOW there before it activates a window.
+_x_desktop_has_wm() { xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW; }
 
 # start_x_desktop [SCREEN] [NO_WM]: starts Xvfb on a display it picks itself (race-free, so
 # several checks can run at once) and, unless NO_WM is given, openbox; exports DISPLAY and
@@ -68,14 +64,11 @@ start_x_desktop() {
     wait_for 20 _x_desktop_has_wm || { echo "openbox did not start on $DISPLAY" >&2; return 1; }
 }
 
-# stop_x_desktop: ends openbox and Xvfb and waits for them, so that the display is free again
-# when it returns.
+# stop_x_desktop: ends openbox and Xvfb and waits for them, so that the display is free again.
 stop_x_desktop() {
-    [ -n "${X_DESKTOP_PIDS:-}" ] || return 0
     # shellcheck disable=SC2086
-    kill $X_DESKTOP_PIDS 2>/dev/null || true
-    # shellcheck disable=SC2086
-    wait $X_DESKTOP_PIDS 2>/dev/null || true
+    [ -z "${X_DESKTOP_PIDS:-}" ] ||
+        { kill $X_DESKTOP_PIDS; wait $X_DESKTOP_PIDS; } 2>/dev/null || true
     X_DESKTOP_PIDS=""
 }
 
