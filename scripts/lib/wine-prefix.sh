@@ -15,6 +15,7 @@ WINESERVER=${WINESERVER:-$(command -v wineserver || echo /usr/lib/wine/wineserve
 make_wine_prefix() {
     [ -x "$WINE" ] || { echo "$WINE is missing (install wine64)" >&2; return 1; }
     export WINEPREFIX="$1" WINE WINESERVER WINEDEBUG=-all
+    mkdir -p "$WINEPREFIX" || return 1
     # No offer to install Mono or Gecko, which nothing here needs, and no menu entries or file
     # associations written to HOME.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
