@@ -2,13 +2,17 @@
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.0.0 -DEXE=... -DLICENCE=... -DICON=... -DOUTFILE=...
 ; It installs for all users under Program Files, adds a Start-menu shortcut and an entry in
 ; the list of installed programs, and writes an uninstaller that removes exactly that again.
-; /S installs and uninstalls silently, as school IT deploys.
+; /S installs and uninstalls silently, as school IT deploys; the uninstall entry's
+; QuietUninstallString returns only when everything is gone.
 
 Unicode true
 ; A 64-bit setup: it runs where the program runs, installs into the 64-bit Program Files and
 ; writes the 64-bit registry view, where Windows looks first for installed programs.
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; The installed files get the time of their installation, not that of the build: the setup
+; then holds no build time, and two builds of the same sources give the same bytes.
+SetDateSave off
 ManifestDPIAware true
 RequestExecutionLevel admin
 
@@ -81,7 +85,14 @@ Section "Zelvarin"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zelvarin.exe,0"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    ; What a deployment tool runs to uninstall silently and wait for. Started plainly, an
+    ; NSIS uninstaller copies itself to %TEMP%, starts the copy and returns at once, while
+    ; the copy is still at work. With _?= (last and unquoted, spaces and all) it works in
+    ; place and returns when it is done, but cannot delete itself while it runs: cmd.exe,
+    ; which waits for it, then deletes it and the folder (unless somebody saved a file of
+    ; their own there) and returns the uninstaller's exit code when that is not 0.
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" \
+        '"$SYSDIR\cmd.exe" /d /s /c ""$INSTDIR\uninstall.exe" /S _?=$INSTDIR&& del "$INSTDIR\uninstall.exe" && rd "$INSTDIR""'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     ; In KiB, as the list of installed programs reads it.
@@ -95,7 +106,9 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     Delete "$INSTDIR\zelvarin.exe"
     Delete "$INSTDIR\LICENSE.txt"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; Run in place (_?=), the uninstaller is still running here and stays; whoever ran it
+    ; deletes it and the folder (QuietUninstallString above).
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
