@@ -12,7 +12,7 @@ RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
 .PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \
         screenshots-windows check-windows windows check-windows-gui bench package check-package \
-        sanitize fuzz
+        sanitize fuzz check-reproducible
 
 all: build
 
@@ -78,7 +78,8 @@ check-windows:
 
 # The Windows program, cross-built with mingw-w64 against a static Qt that is built once from
 # Debian's qt6-base source and kept in /var/cache/zelvarin (20 to 50 minutes on 2 cores):
-# $(WINDOWS_BUILD)/zelvarin.exe, zelvarin-<version>-setup.exe and zelvarin-<version>-portable.zip.
+# $(WINDOWS_BUILD)/zelvarin.exe, zelvarin-<version>-setup.exe, zelvarin-<version>-x64.msi,
+# zelvarin-<version>-portable.zip and SHA256SUMS.
 WINDOWS_BUILD ?= build-windows
 windows:
 	@JOBS=$(JOBS) scripts/build-windows $(WINDOWS_BUILD)
@@ -106,8 +107,8 @@ bench: deps-build
 	JOBS=$(JOBS) scripts/build-windows --bench $(WINE_BENCH_BUILD)
 	python3 bench/wine_startup.py $(WINE_BENCH_BUILD)/cmake/bench
 
-# The Debian package $(PACKAGE_BUILD)/zelvarin_<version>_<arch>.deb, made by CPack from a
-# build for /usr in its own folder.
+# The Debian package $(PACKAGE_BUILD)/zelvarin_<version>_<arch>.deb and SHA256SUMS, made by
+# CPack from a build for /usr in its own folder.
 PACKAGE_BUILD          ?= build-package
 PACKAGE_PACKAGES       := $(BUILD_PACKAGES) dpkg-dev
 CHECK_PACKAGE_PACKAGES := desktop-file-utils appstream gcc-mingw-w64-x86-64-win32 lintian
@@ -120,6 +121,14 @@ package:
 check-package: package
 	@scripts/ensure-packages $(CHECK_PACKAGE_PACKAGES)
 	packaging/check-package $(PACKAGE_BUILD)
+
+# The last commit built again in a clean clone in another folder: the .deb, zelvarin.exe, the
+# setup, the MSI and the portable zip must come out the same, byte for byte, as in
+# $(PACKAGE_BUILD) and $(WINDOWS_BUILD) (both clean clones where the checkout has uncommitted
+# changes). A few minutes once the static Qt is there.
+check-reproducible:
+	@scripts/ensure-packages $(PACKAGE_PACKAGES)
+	@JOBS=$(JOBS) scripts/check-reproducible $(PACKAGE_BUILD) $(WINDOWS_BUILD)
 
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer (LeakSanitizer on), in
 # build-sanitize/; any report fails its test.
