@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
                   libgtest-dev libgmock-dev fonts-liberation fonts-dejavu-core
 TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins xvfb dbus at-spi2-core python3-pyatspi \
-                  openbox xdotool x11-utils
+                  openbox xdotool x11-utils qt6ct qt6-gtk-platformtheme
 RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 
 .PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \

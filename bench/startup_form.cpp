@@ -3,6 +3,7 @@
 #include "app/program_parts.h"
 #include "bench/first_paint_probe.h"
 #include "ui/application_identity.h"
+#include "ui/application_look.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     zelvarin::bench::FirstPaintProbe probe;
     zelvarin::ui::applyApplicationIdentity();
+    zelvarin::ui::applyApplicationLook();
     probe.markApplicationReady();
 
     zelvarin::ProgramParts parts;

@@ -58,18 +58,27 @@ function(zelvarin_label_test name)
     set_property(TEST ${name} APPEND PROPERTY LABELS ${label} ${ARGN})
 endfunction()
 
-# zelvarin_add_test(NAME name SOURCES ... LIBS ... [GUI] [AT_2X] [LABELS ...] [ENVIRONMENT ...])
-# A GUI test runs with the offscreen platform so it never needs a display; AT_2X runs it once
-# more, as name_2x, on a screen of twice the scale.
+# zelvarin_add_test(NAME name SOURCES ... LIBS ... [GUI | X_DESKTOP] [AT_2X] [LABELS ...]
+#                   [ENVIRONMENT ...])
+# A GUI test runs with the offscreen platform so it never needs a display; an X_DESKTOP test
+# needs a real X server and gets a throw-away one (scripts/with-x-desktop, no window manager).
+# AT_2X runs the test once more, as name_2x, on a screen of twice the scale.
 function(zelvarin_add_test)
-    cmake_parse_arguments(T "GUI;AT_2X" "NAME" "SOURCES;LIBS;ENVIRONMENT;LABELS" ${ARGN})
+    cmake_parse_arguments(T "GUI;X_DESKTOP;AT_2X" "NAME" "SOURCES;LIBS;ENVIRONMENT;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
     target_link_libraries(${T_NAME} PRIVATE zelvarin_common ${T_LIBS})
-    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    if(T_X_DESKTOP)
+        add_test(NAME ${T_NAME} COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-x-desktop --no-wm --
+                                        $<TARGET_FILE:${T_NAME}>)
+    else()
+        add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    endif()
     zelvarin_label_test(${T_NAME} ${T_LABELS})
     set(env ${T_ENVIRONMENT} ${ZELVARIN_SANITIZER_ENVIRONMENT})
     if(T_GUI)
         list(APPEND env QT_QPA_PLATFORM=offscreen)
+    elseif(T_X_DESKTOP)
+        list(APPEND env QT_QPA_PLATFORM=xcb)
     endif()
     if(env)
         set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}")

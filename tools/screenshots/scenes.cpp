@@ -3,6 +3,7 @@
 #include "tests/support/scripted_platform.h"
 #include "tests/support/scripted_random.h"
 #include "ui/application_identity.h"
+#include "ui/application_look.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
 #include "ui/qt_ports.h"
@@ -40,6 +41,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     zelvarin::ui::applyApplicationIdentity();
+    zelvarin::ui::applyApplicationLook();
     const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("idle");
 
     // Question 8 is asked first (key bb), then 12 (key bb), 4, 6, 15, 13, 1.
