@@ -263,7 +263,7 @@ void MainWindow::drawView()
     // Every property is compared, not the state as a whole: a click may have moved an
     // option button away from the state (in a frame that takes no choice) and is put back.
     const ViewState &now = m_engine.view();
-    QWidget *const hadFocus = focusWidget();
+    QuestionFrame *onView = nullptr;
     // Hide before show, so that two frames are never on view at once.
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t i = 0; i < now.Frame.size(); ++i) {
@@ -275,28 +275,47 @@ void MainWindow::drawView()
             frame(static_cast<int>(i))->draw(now.Frame[i], m_drawn.Frame[i]);
         }
     }
+    for (std::size_t i = 0; i < now.Frame.size(); ++i) {
+        if (now.Frame[i].Visible)
+            onView = m_frames[i];
+    }
     m_resultStrip->draw(now.Box, m_drawn.Box);
-    if (now.Command1Enabled != m_drawn.Command1Enabled)
-        m_acceptButton->setEnabled(now.Command1Enabled);
-    if (now.Command2Enabled != m_drawn.Command2Enabled)
-        m_nextButton->setEnabled(now.Command2Enabled);
+
+    // Next question carries the verdict of the answer just marked, so that a screen reader
+    // says it with the button the focus goes to; the marks themselves are on controls that
+    // take no focus.
+    const QString verdict =
+        now.Command2Enabled && onView != nullptr ? onView->accessibleDescription() : QString();
+    if (m_nextButton->accessibleDescription() != verdict)
+        m_nextButton->setAccessibleDescription(verdict);
+
+    // Buttons are enabled first and disabled last, with the focus moved in between: a
+    // focused button that greys would hand the focus to the next control in tab order (Exit,
+    // where one more Space ends the program), and a screen reader would say that control.
+    if (now.Command1Enabled && !m_drawn.Command1Enabled)
+        m_acceptButton->setEnabled(true);
+    if (now.Command2Enabled && !m_drawn.Command2Enabled)
+        m_nextButton->setEnabled(true);
+    moveFocusAhead(now, onView);
+    if (!now.Command1Enabled && m_drawn.Command1Enabled)
+        m_acceptButton->setEnabled(false);
+    if (!now.Command2Enabled && m_drawn.Command2Enabled)
+        m_nextButton->setEnabled(false);
     m_drawn = now;
-    passFocusOn(hadFocus);
 }
 
-void MainWindow::passFocusOn(QWidget *hadFocus)
+void MainWindow::moveFocusAhead(const ViewState &now, QuestionFrame *onView)
 {
-    // A button that greys while it has the focus hands it to the next control in tab order;
-    // after Next question that is Exit, and one more Space would end the program. Send the
-    // focus where the pupil goes next instead.
-    if (hadFocus == m_acceptButton && !m_acceptButton->isEnabled()) {
-        (m_nextButton->isEnabled() ? m_nextButton : m_newTestButton)
-            ->setFocus(Qt::OtherFocusReason);
-    } else if (hadFocus == m_nextButton && !m_nextButton->isEnabled()) {
-        for (QuestionFrame *frame : m_frames) {
-            if (frame != nullptr && frame->isVisibleTo(this))
-                frame->tabOrder().front()->setFocus(Qt::TabFocusReason);
-        }
+    // Where the pupil goes next: from an accepted answer to Next question (or New test after
+    // the last one), and from Next question to the new question's answers.
+    QWidget *const hadFocus = focusWidget();
+    if (hadFocus == m_acceptButton && !now.Command1Enabled) {
+        (now.Command2Enabled ? m_nextButton : m_newTestButton)->setFocus(Qt::OtherFocusReason);
+    } else if (hadFocus == m_nextButton && !now.Command2Enabled) {
+        if (onView != nullptr)
+            onView->tabOrder().front()->setFocus(Qt::TabFocusReason);
+        else
+            m_newTestButton->setFocus(Qt::OtherFocusReason);
     }
 }
 

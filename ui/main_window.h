@@ -73,7 +73,7 @@ private:
     void buildButtons();
     QuestionFrame *buildFrame(int question);
     void setTabOrder();
-    void passFocusOn(QWidget *hadFocus);
+    void moveFocusAhead(const ViewState &now, QuestionFrame *onView);
     template<typename Operation> void run(Operation operation);
 
     void startNewTest(); // New test; the menu item and F2 call it too
