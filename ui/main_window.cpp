@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -103,6 +104,13 @@ void MainWindow::buildMenu()
     exitItem->setObjectName(QStringLiteral("mnuExit"));
     connect(exitItem, &QAction::triggered, this, [this] { run(&QuizEngine::ExitProgram); });
 
+    // F10 opens the menu bar, as on Windows and GTK desktops.
+    auto *menuBarKey = new QAction(this);
+    menuBarKey->setShortcut(Qt::Key_F10);
+    menuBarKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(menuBarKey);
+    connect(menuBarKey, &QAction::triggered, this, &MainWindow::enterMenuBar);
+
     // A command on the menu bar itself: it acts when clicked and opens no drop-down.
     QAction *aboutItem =
         menuBar()->addAction(QStringLiteral("за ") + QString::fromLatin1(identity::kTitle));
@@ -184,6 +192,21 @@ void MainWindow::setTabOrder()
     order.append(m_resultStrip->tabOrder());
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::enterMenuBar()
+{
+    if (isLocked())
+        return;
+    // Qt takes the menu bar into its keyboard mode (first menu highlighted, arrows and Enter
+    // to go on) on a press and release of Alt alone, and has no call for it: F10 plays that
+    // key to the focused control, as a recorded key is played back. Pressed again, it
+    // leaves the menu bar, as Alt does.
+    QWidget *target = focusWidget() != nullptr ? focusWidget() : this;
+    QKeyEvent altPressed(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(target, &altPressed);
+    QKeyEvent altReleased(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &altReleased);
 }
 
 void MainWindow::startNewTest()

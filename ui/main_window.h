@@ -77,6 +77,7 @@ private:
     template<typename Operation> void run(Operation operation);
 
     void startNewTest(); // New test; the menu item and F2 call it too
+    void enterMenuBar(); // F10
     void openAbout();
     void bringAboutForward();
     void aboutClosed();

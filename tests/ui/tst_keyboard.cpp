@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 
 using namespace zelvarin;
 using namespace zelvarin::ui;
@@ -143,6 +144,25 @@ private slots:
         QVERIFY(m_form->frame(4)->isVisible());
         QCOMPARE(focused()->parentWidget(), m_form->frame(4));
         QCOMPARE(button(*m_form, "Command2")->accessibleDescription(), QString());
+        QCOMPARE(m_exit.calls, 0);
+    }
+
+    void f10OpensTheMenuBar()
+    {
+        // F10, Enter opens Тест, Enter again runs its first item, Нов тест; as on Windows.
+        m_random.ask({5, 4, 3, 6, 7, 8, 9});
+        button(*m_form, "Command3")->setFocus();
+        press(Qt::Key_F10);
+        auto *menuBar = m_form->findChild<QMenuBar *>();
+        QCOMPARE(focused(), menuBar);
+        QCOMPARE(menuBar->activeAction()->text(), QStringLiteral("Тест"));
+        press(Qt::Key_F10); // leaves the menu bar again, back where the focus was
+        QCOMPARE(focused(), button(*m_form, "Command3"));
+        press(Qt::Key_F10);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        QTRY_VERIFY(m_form->frame(5)->isVisible());
         QCOMPARE(m_exit.calls, 0);
     }
 
