@@ -123,6 +123,34 @@ void QuestionFrame::paintEvent(QPaintEvent * /*event*/)
     painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter, caption);
 }
 
+QRect QuestionFrame::insideBorder() const
+{
+    // The etched border is two lines, dark and light, round the frame below the caption.
+    const int top = QFontMetrics(font()).height() / 2;
+    return rect().adjusted(2, top + 2, -2, -2);
+}
+
+void QuestionFrame::resizeEvent(QResizeEvent *event)
+{
+    QGroupBox::resizeEvent(event);
+    clipToBorder();
+}
+
+void QuestionFrame::clipToBorder()
+{
+    // Some answers reach past the frame (question 7 to the right, the last answer of
+    // question 15 below): they keep their size, so their captions wrap as laid out, and are
+    // cut off at the border instead of painting over it.
+    const QRect inside = insideBorder();
+    for (OptionButton *button : m_options) {
+        const QRect shown = inside.intersected(button->geometry()).translated(-button->pos());
+        if (shown == button->rect())
+            button->clearMask();
+        else
+            button->setMask(shown);
+    }
+}
+
 std::array<OptionButton *, kOptionCount> QuestionFrame::tabOrder() const
 {
     // The first frame was laid out top to bottom; the others run from cc up to aa.

@@ -48,8 +48,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QRect insideBorder() const;
+    void clipToBorder();
     void drawOption(OptionName n, const OptionView &now, const OptionView &before);
     QString verdict(const FrameView &view) const;
 

@@ -270,6 +270,31 @@ private slots:
         QTest::newRow("Label3") << "Label3" << QRect(20, 5, 0, 0);
         QTest::newRow("Label1(6)") << "Label1(6)" << QRect(695, 5, 0, 0);
     }
+    // Answers that reach past their frame are cut off at its border, never painted over it.
+    void answersStayInsideTheBorder_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<OptionName>("answer");
+        QTest::addColumn<bool>("atTheBottom");
+        QTest::newRow("7 aa, right") << 7 << OptionName::aa << false;
+        QTest::newRow("7 cc, right") << 7 << OptionName::cc << false;
+        QTest::newRow("15 cc, bottom") << 15 << OptionName::cc << true;
+    }
+    void answersStayInsideTheBorder()
+    {
+        QFETCH(int, question);
+        QFETCH(OptionName, answer);
+        QFETCH(bool, atTheBottom);
+        QuestionFrame *frame = m_form->frame(question);
+        const QRect placed = option(*m_form, question, answer)->geometry();
+        const QPoint onTheBorder = atTheBottom ? QPoint(placed.center().x(), frame->height() - 2)
+                                               : QPoint(frame->width() - 2, placed.center().y());
+        QVERIFY(placed.contains(onTheBorder)); // the answer does reach over the border
+        const QImage shot = frame->grab().toImage();
+        QCOMPARE(shot.pixel(onTheBorder * shot.devicePixelRatio()),
+                 frame->palette().color(QPalette::Active, QPalette::Dark).rgb());
+    }
+
     void newWindowStartsIdleAndBuildsFramesWhenNeeded()
     {
         // A window of its own: the shared one has been used by the other tests.
