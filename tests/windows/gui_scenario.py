@@ -4,11 +4,14 @@
 Installs the setup silently, checks the files, the Start-menu shortcut and the uninstall
 entry; starts the installed zelvarin.exe through its shortcut and drives it with real input
 at the positions of the layout: F2, Accept without an answer, a whole test, About and System
-Info in its three situations; exits, uninstalls silently and checks that nothing is left.
-Everything is judged by what the X server shows: window titles and sizes, and the colours of
-pixels in screenshots.
+Info in its three situations; exits, uninstalls silently with the entry's own command and
+checks at once that nothing is left. Then the same for the MSI with msiexec, with an upgrade
+to a higher version and a refused downgrade in between. Everything is judged by what the X
+server shows: window titles and sizes, and the colours of pixels in screenshots.
 
-    gui_scenario.py SETUP_EXE MARKER_EXE ASSETS_DIR [SCREENSHOT_DIR]
+    gui_scenario.py SETUP_EXE MSI UPGRADE_MSI MARKER_EXE ASSETS_DIR [SCREENSHOT_DIR]
+
+UPGRADE_MSI is the same program packed as a higher version.
 
 Run by scripts/check-windows-gui, which provides the X server (DISPLAY), the window manager
 and a fresh Wine prefix (WINEPREFIX, WINE, WINESERVER).
@@ -29,7 +32,16 @@ DRIVE_C = PREFIX / "drive_c"
 INSTALL_DIR = DRIVE_C / "Program Files" / "Zelvarin"
 SHORTCUT = DRIVE_C / "ProgramData/Microsoft/Windows/Start Menu/Programs/Zelvarin.lnk"
 WIN_EXE = r"C:\Program Files\Zelvarin\zelvarin.exe"
-UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zelvarin"
+UNINSTALL_LIST = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
+UNINSTALL_KEY = UNINSTALL_LIST + r"\Zelvarin"
+# Run in place and waited for by cmd.exe, which then deletes what it cannot.
+QUIET_UNINSTALL = (r'"C:\windows\system32\cmd.exe" /d /s /c '
+                   r'""C:\Program Files\Zelvarin\uninstall.exe" /S _?=C:\Program Files\Zelvarin'
+                   r'&& del "C:\Program Files\Zelvarin\uninstall.exe"'
+                   r' && rd "C:\Program Files\Zelvarin""')
+# Wine puts the MSI's all-users shortcut into the user's Start menu instead, which Windows
+# does not.
+WINE_USER_SHORTCUTS = "users/*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Zelvarin.lnk"
 TOOL_KEY = r"HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO"
 FOLDER_KEY = r"HKLM\SOFTWARE\Microsoft\Shared Tools Location"
 # The marker program in a folder whose name has blanks, under a name with a blank too.
@@ -330,6 +342,7 @@ def install(setup, version):
         "Publisher": "The Zelvarin developers",
         "DisplayIcon": WIN_EXE + ",0",
         "UninstallString": r'"C:\Program Files\Zelvarin\uninstall.exe"',
+        "QuietUninstallString": QUIET_UNINSTALL,
     }
     for name, value in expected.items():
         if values.get(name) != value:
@@ -339,9 +352,9 @@ def install(setup, version):
         raise Failure(f"uninstall entry EstimatedSize is {estimated} KiB, not {size_kib}")
 
 
-def start_program(bitmaps, shots):
+def start_program(bitmaps, shots, shortcut=SHORTCUT):
     step("starting the installed program through its Start-menu shortcut")
-    wine_starting("start", "/unix", str(SHORTCUT))
+    wine_starting("start", "/unix", str(shortcut))
     main = MainWindow(new_window("the main window 'Zelvarin'", "^Zelvarin$", []), bitmaps)
     screen = wait_for_screen("the main window drawn with seven white result slots",
                              lambda s: all(main.slot_colour(s, k) == (255, 255, 255)
@@ -468,20 +481,94 @@ def system_info(main, about, marker, shots):
     wait_for("the About window to close", lambda: not visible_windows("^About Zelvarin$"))
 
 
-def exit_and_uninstall(main, before):
-    step("Exit, then uninstalling silently (uninstall.exe /S)")
+def exit_program(main):
     main.click(EXIT)
     wait_for("the main window to close", lambda: main.window not in visible_windows("^Zelvarin$"))
-    shutil.rmtree(DRIVE_C / "zelvarin check")
-    wine_starting(r"C:\Program Files\Zelvarin\uninstall.exe", "/S")
-    # The uninstaller runs on from a copy of itself; Wine ends once it has.
-    run([WINESERVER, "-w"], timeout=120)
+
+
+def nothing_left(before, what):
     after = files_below(DRIVE_C, SKIPPED)
     if after != before:
-        raise Failure(f"left after uninstalling: {sorted(after - before)}; "
+        raise Failure(f"left after {what}: {sorted(after - before)}; "
                       f"gone: {sorted(before - after)}")
-    if registry_values(UNINSTALL_KEY) is not None:
-        raise Failure("the uninstall entry is left after uninstalling")
+    if zelvarin_entries():
+        raise Failure(f"entries left after {what}: {zelvarin_entries()}")
+
+
+def exit_and_uninstall(main, before):
+    step("Exit, then uninstalling with the entry's QuietUninstallString")
+    exit_program(main)
+    shutil.rmtree(DRIVE_C / "zelvarin check")
+    # As a deployment tool runs it: the command line as it stands (wine would quote every
+    # argument anew), then at once the next step, with no waiting for stragglers.
+    batch = DRIVE_C / "zelvarin-uninstall.bat"
+    command = registry_values(UNINSTALL_KEY)["QuietUninstallString"]
+    batch.write_bytes(b"@" + command.encode() + b"\r\n")
+    wine("cmd", "/c", r"C:\zelvarin-uninstall.bat")
+    batch.unlink()
+    nothing_left(before, "the silent uninstall")
+
+
+# --- The MSI --------------------------------------------------------------------------------
+
+def zelvarin_entries():
+    """The keys of the list of installed programs that name Zelvarin."""
+    listing = wine("reg", "query", UNINSTALL_LIST).stdout.decode("utf-8", errors="replace")
+    # Its subkeys, by their full names; the key itself is named only when it has values.
+    keys = [line.strip() for line in listing.replace("\r", "").splitlines()
+            if line.startswith("HKEY_LOCAL_MACHINE") and "\\Uninstall\\" in line]
+    return [key.rsplit("\\", 1)[1] for key in keys
+            if (registry_values(key) or {}).get("DisplayName") == "Zelvarin"]
+
+
+def windows_path(path):
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+def msi_identity(msi):
+    """The version and the product code, as msiinfo reads them from the package."""
+    table = run(["msiinfo", "export", msi, "Property"]).stdout.decode().replace("\r", "")
+    properties = dict(line.split("\t", 1) for line in table.splitlines() if "\t" in line)
+    return properties["ProductVersion"], properties["ProductCode"]
+
+
+def msi_install(msi):
+    version, code = msi_identity(msi)
+    step(f"installing {Path(msi).name} silently (msiexec /i /qn)")
+    wine("msiexec", "/i", windows_path(msi), "/qn", timeout=300)
+    installed = sorted(p.name for p in INSTALL_DIR.iterdir()) if INSTALL_DIR.is_dir() else []
+    if installed != ["LICENSE.txt", "zelvarin.exe"]:
+        raise Failure(f"the MSI installed {installed}")
+    shipped = Path(msi).with_name("zelvarin.exe")
+    if shipped.is_file() and (INSTALL_DIR / "zelvarin.exe").read_bytes() != shipped.read_bytes():
+        raise Failure("the zelvarin.exe the MSI installed differs from the one built")
+    shortcuts = [p for p in [SHORTCUT, *DRIVE_C.glob(WINE_USER_SHORTCUTS)] if p.is_file()]
+    if len(shortcuts) != 1 or WIN_EXE.encode("utf-16-le") not in shortcuts[0].read_bytes() \
+            and WIN_EXE.encode() not in shortcuts[0].read_bytes():
+        raise Failure(f"not one Start-menu shortcut to {WIN_EXE}: {shortcuts}")
+    if zelvarin_entries() != [code]:
+        raise Failure(f"the installed programs' entries are {zelvarin_entries()}, not {code}")
+    values = registry_values(rf"{UNINSTALL_LIST}\{code}")
+    expected = {"DisplayName": "Zelvarin", "DisplayVersion": version,
+                "Publisher": "The Zelvarin developers", "NoModify": "0x1", "NoRepair": "0x1"}
+    for name, value in expected.items():
+        if values.get(name) != value:
+            raise Failure(f"the MSI's entry {name} is {values.get(name)!r}, not {value!r}")
+    return code, shortcuts[0]
+
+
+def msi_scenario(msi, upgrade_msi, bitmaps, before):
+    _, shortcut = msi_install(msi)
+    exit_program(start_program(bitmaps, "", shortcut))
+    code, _ = msi_install(upgrade_msi)
+    step(f"{Path(msi).name} over the higher version: refused")
+    if wine("msiexec", "/i", windows_path(msi), "/qn", check=False).returncode == 0:
+        raise Failure("msiexec installed a lower version over a higher one")
+    if zelvarin_entries() != [code]:
+        raise Failure(f"after the refused downgrade the entries are {zelvarin_entries()}")
+    step(f"removing it silently (msiexec /x {code} /qn)")
+    wine("msiexec", "/x", code, "/qn", timeout=300)
+    nothing_left(before, "msiexec /x")
 
 
 # Wine's own folder and the temporary folders change on their own.
@@ -489,8 +576,8 @@ SKIPPED = {"windows", "Temp"}
 
 
 def main():
-    setup, marker, assets = sys.argv[1:4]
-    shots = sys.argv[4] if len(sys.argv) > 4 else ""
+    setup, msi, upgrade_msi, marker, assets = sys.argv[1:6]
+    shots = sys.argv[6] if len(sys.argv) > 6 else ""
     if shots:
         Path(shots).mkdir(parents=True, exist_ok=True)
     version = re.search(r"zelvarin-(.+)-setup\.exe$", setup).group(1)
@@ -504,6 +591,7 @@ def main():
     about = open_about(main_window, shots)
     system_info(main_window, about, marker, shots)
     exit_and_uninstall(main_window, before)
+    msi_scenario(msi, upgrade_msi, bitmaps, before)
     step("passed")
 
 
