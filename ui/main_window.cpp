@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QWindow>
 
@@ -62,8 +63,16 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    setCentralWidget(new FormBackground(this));
-    m_resultStrip = std::make_unique<ResultStrip>(centralWidget());
+    // The client area scrolls when the window at the desktop's scale is larger than the
+    // screen (a small screen, or a large scale): the window then fits the screen, the pictures
+    // stay at their scale, and every button can still be reached. Elsewhere it never scrolls.
+    m_client = new FormBackground(this);
+    m_scroller = new QScrollArea(this);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setFocusPolicy(Qt::NoFocus); // the controls take the focus; it scrolls to them
+    m_scroller->setWidget(m_client);
+    setCentralWidget(m_scroller);
+    m_resultStrip = std::make_unique<ResultStrip>(m_client);
     buildButtons();
     buildMenu();
     // The menu bar keeps its look while the About window has the window disabled.
@@ -71,16 +80,19 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     keepLookWhenDisabled(menuPalette);
     menuBar()->setPalette(menuPalette);
     setTabOrder();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    // Moved before the window exists, so the point is where its frame goes.
-    if (const QScreen *s = screen())
-        move(centredPlacement(s->availableGeometry(), frameGeometry().size()));
+    // Placed before the window exists, and once more when its frame is known (on Windows as
+    // soon as it exists; on Linux when the window manager has framed it).
+    placeOnScreen();
     // The menu bar takes the focus for a moment when it is used from the keyboard (Alt, then
     // the arrows); About opened from there gives the focus back to the control before it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget * /*old*/, QWidget *now) {
-        if (now != nullptr && now->window() == this && now != menuBar())
+        if (now != nullptr && now->window() == this && now != menuBar()) {
             m_lastControl = now;
+            // On a screen too small for the window the focused control scrolls into view,
+            // also where the focus moves on by itself (Accept to Next question).
+            if (m_client->isAncestorOf(now))
+                m_scroller->ensureWidgetVisible(now);
+        }
     });
     // Read last: finding its image plugin takes a search of the plugin folders, which the
     // background's decoding thread has made by now; read first, the icon waited for it.
@@ -89,6 +101,63 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::placeOnScreen()
+{
+    const QScreen *s = screen();
+    if (s == nullptr)
+        return;
+    const QRect available = s->availableGeometry();
+    QSize border = frameSize();
+    if (border.isEmpty() && !isActiveWindow()) {
+        // Not framed yet: a title bar and thin borders are the best guess. A window placed as
+        // large as the screen would be taken by some window managers for a full-screen one.
+        const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        border = QSize(2 * edge,
+                       style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * edge);
+    }
+    const int menuHeight = menuBar()->sizeHint().height();
+    const QSize client =
+        fittedClientSize(m_client->size(), available.size() - border - QSize(0, menuHeight),
+                         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+    setFixedSize(client + QSize(0, menuHeight));
+    // The point is where the frame goes. Once the window exists the native window is asked,
+    // which moves it also when the widget believes it is there already: a window manager may
+    // have put the frame elsewhere than asked.
+    const QPoint at = centredPlacement(available, size() + border);
+    if (QWindow *native = windowHandle())
+        native->setFramePosition(at);
+    else
+        move(at);
+}
+
+void MainWindow::placeOnceFramed()
+{
+    // The window manager has framed the window: placed again, now that the frame's size is
+    // known, so that the frame is centred and the window whole on the screen. Once only, so
+    // that the pupil can move the window where they like.
+    // Active with no frame known means there is none (no window manager, or the offscreen
+    // platform of the tests).
+    if (!m_placedFramed && (!frameSize().isEmpty() || isActiveWindow())) {
+        m_placedFramed = true;
+        placeOnScreen();
+    }
+}
+
+QSize MainWindow::frameSize() const
+{
+    // Asked of the native window each time: the widget keeps what it was told at its last
+    // move, and a window manager may put up the frame after that.
+    const QWindow *native = windowHandle();
+    const QMargins margins = native != nullptr ? native->frameMargins() : QMargins();
+    return {margins.left() + margins.right(), margins.top() + margins.bottom()};
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    placeOnceFramed();
+}
 
 void MainWindow::buildMenu()
 {
@@ -122,7 +191,7 @@ void MainWindow::buildButtons()
 {
     const QFont font = arial(11.25, true);
     const auto button = [this, &font](const QString &text, const char *name, int leftTwips) {
-        auto *b = new CommandButton(text, centralWidget());
+        auto *b = new CommandButton(text, m_client);
         b->setObjectName(QLatin1String(name));
         b->setFont(font);
         b->setGeometry(twipsRect(leftTwips, 7560, 2310, 375));
@@ -162,7 +231,7 @@ QuestionFrame *MainWindow::buildFrame(int question)
             m_engine.chooseOption(q, option);
         drawView(); // a refused choice is unchecked again
     };
-    auto *built = new QuestionFrame(question, *m_faces, choose, centralWidget());
+    auto *built = new QuestionFrame(question, *m_faces, choose, m_client);
     built->setGeometry(twipsRect(300, 900, 10860, 6400));
     m_frames[static_cast<std::size_t>(question)] = built;
 
@@ -234,7 +303,7 @@ void MainWindow::openAbout()
     // before it exists, so the point is where its frame goes; the frame's size is not known
     // until then, and this window's own border and title bar are the best guess.
     if (const QScreen *s = screen()) {
-        const QSize frame = m_about->size() + frameGeometry().size() - size();
+        const QSize frame = m_about->size() + frameSize();
         m_about->move(centredPlacement(s->availableGeometry(), frame));
     }
     m_about->winId();
@@ -255,6 +324,8 @@ void MainWindow::bringAboutForward()
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        placeOnceFramed();
     // A disabled owner never takes the focus on Windows, but a window manager activates
     // whatever window is clicked or Alt+Tabbed to, and the keyboard would then go nowhere.
     if (event->type() == QEvent::ActivationChange && m_about &&

@@ -13,6 +13,7 @@
 
 class QAction;
 class QPushButton;
+class QScrollArea;
 
 namespace zelvarin {
 class SysInfoPlatform;
@@ -64,6 +65,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -73,6 +75,9 @@ private:
     void buildButtons();
     QuestionFrame *buildFrame(int question);
     void setTabOrder();
+    void placeOnScreen();
+    void placeOnceFramed();
+    QSize frameSize() const; // the border and title bar round the window, as far as known
     void moveFocusAhead(const ViewState &now, QuestionFrame *onView);
     template<typename Operation> void run(Operation operation);
 
@@ -88,6 +93,9 @@ private:
     QuizEngine m_engine;
     ViewState m_drawn;
 
+    QWidget *m_client = nullptr;       // the client area below the menu bar, as designed
+    QScrollArea *m_scroller = nullptr; // scrolls it on a screen too small for the window
+    bool m_placedFramed = false;
     std::unique_ptr<ResultStrip> m_resultStrip;
     std::unique_ptr<MarkerPictures> m_faces; // loaded with the first frame, shared by all
     std::array<QuestionFrame *, kQuestionCount> m_frames{};

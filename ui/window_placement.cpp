@@ -11,4 +11,21 @@ QPoint centredPlacement(const QRect &available, const QSize &frame)
     return {std::max(x, available.left()), std::max(y, available.top())};
 }
 
+QSize fittedClientSize(const QSize &wanted, const QSize &room, int scrollBar)
+{
+    int width = wanted.width();
+    int height = wanted.height();
+    const bool tooHigh = height > room.height();
+    if (tooHigh) {
+        height = room.height();
+        width += scrollBar;
+    }
+    if (width > room.width()) {
+        width = room.width();
+        if (!tooHigh)
+            height = std::min(height + scrollBar, room.height());
+    }
+    return {width, height};
+}
+
 } // namespace zelvarin::ui

@@ -12,4 +12,9 @@ namespace zelvarin::ui {
 // bar and menu, so it can still be dragged and used.
 QPoint centredPlacement(const QRect &available, const QSize &frame);
 
+// The size a scrolling client area of the wanted size takes within room: the wanted size
+// when it fits; otherwise as much as fits, with room for the scroll bars it then needs
+// (scrollBar wide) so that they cover none of it.
+QSize fittedClientSize(const QSize &wanted, const QSize &room, int scrollBar);
+
 } // namespace zelvarin::ui

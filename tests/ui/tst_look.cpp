@@ -34,12 +34,12 @@ int renderScenes(const QString &folder)
     const auto save = [&folder](QWidget *w, const QString &scene) {
         return w->grab().save(QDir(folder).filePath(scene + QStringLiteral(".png")));
     };
-    bool saved = save(form.centralWidget(), kScenes[0]);
+    bool saved = save(child<QWidget>(form, QStringLiteral("Form1Client")), kScenes[0]);
     random.ask({8, 12, 4, 6, 15, 13, 1}); // question 8 first, key bb
     click(button(form, "Command4"));
     click(option(form, 8, OptionName::aa));
     click(button(form, "Command1"));
-    saved = save(form.centralWidget(), kScenes[1]) && saved;
+    saved = save(child<QWidget>(form, QStringLiteral("Form1Client")), kScenes[1]) && saved;
     form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
     saved = form.aboutWindow() != nullptr && save(form.aboutWindow(), kScenes[2]) && saved;
     return saved ? 0 : 1;
