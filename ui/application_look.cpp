@@ -6,6 +6,7 @@
 
 namespace zelvarin::ui {
 
+#ifndef Q_OS_WIN
 namespace {
 
 // Fusion's light palette. Written out because Qt 6.4 gives no light-only accessor:
@@ -40,6 +41,7 @@ QPalette lightFusionPalette()
 }
 
 } // namespace
+#endif
 
 void applyApplicationLook()
 {

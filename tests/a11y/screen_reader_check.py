@@ -2,13 +2,16 @@
 
 Usage: screen_reader_check.py PID. Plays one answer through accessibility actions only (as a
 switch or a screen reader would) and checks that every control says what it shows, and that
-the mark of the answer is said in words. Then, with About open, that pressing the main
+the mark of the answer is said in words; that after Accept pressed from the keyboard the
+only focus event is on Next question, which carries the verdict. Then, with About open, that pressing the main
 window's menu items (which a disabled window does not stop) changes nothing.
 """
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PID = int(sys.argv[1])
 failures = []
@@ -113,6 +116,34 @@ if frames:
         named = verdict.split(": ", 1)[1]
         check(named in [o.name for o in options], "the right answer named is not an answer")
 
+
+    # The focus after Accept, as a screen reader hears it: the keyboard takes the second
+    # question's Accept, and Space goes straight to Next question, which says the verdict.
+    press(find(app, "push button", "Следващ въпрос")[0],
+          until=lambda: [p for p in find(app, "panel") if p.name.strip().startswith("2-и")])
+    second = [p for p in find(app, "panel") if p.name.strip().startswith("2-и")][0]
+    answer = [n for n in walk(second) if n.getRoleName() == "radio button"][1]
+    press(answer, until=lambda: answer.getState().contains(pyatspi.STATE_CHECKED))
+    accept = find(app, "push button", "Приеми отговора")[0]
+    accept.queryComponent().grabFocus()
+    wait_until(lambda: accept.getState().contains(pyatspi.STATE_FOCUSED))
+    heard = []
+
+    def focused(event):
+        if event.detail1 == 1:
+            heard.append((event.source.name, event.source.description))
+
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
+    GLib.timeout_add(300, lambda: subprocess.run(["xdotool", "key", "space"]) and False)
+    GLib.timeout_add(2500, lambda: pyatspi.Registry.stop() or False)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(focused, "object:state-changed:focused")
+    verdict = second.description
+    check(verdict == "Верен отговор." or verdict.startswith("Грешен отговор. Верният отговор е: "),
+          "the second question does not say how it went: %r" % verdict)
+    check(heard == [("Следващ въпрос", verdict)],
+          "after Accept a screen reader should hear only Next question with the verdict, "
+          "heard %r" % heard)
 
 
 def about_windows():
