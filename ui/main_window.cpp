@@ -116,7 +116,9 @@ void MainWindow::placeOnScreen()
         border = QSize(2 * edge,
                        style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * edge);
     }
-    const int menuHeight = menuBar()->sizeHint().height();
+    // As the main window's layout measures it: the menu bar wraps, so its height depends on
+    // its width, the client area's.
+    const int menuHeight = menuBar()->heightForWidth(m_client->width());
     const QSize client =
         fittedClientSize(m_client->size(), available.size() - border - QSize(0, menuHeight),
                          style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
