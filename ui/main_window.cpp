@@ -24,6 +24,8 @@
 #include <QStyle>
 #include <QWindow>
 
+#include <algorithm>
+
 #include <zelvarin/app_identity.h>
 
 namespace zelvarin::ui {
@@ -108,14 +110,23 @@ void MainWindow::placeOnScreen()
     if (s == nullptr)
         return;
     const QRect available = s->availableGeometry();
-    QSize border = frameSize();
-    if (border.isEmpty() && !isActiveWindow()) {
+    const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const QMargins guess(
+        edge, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + edge, edge, edge);
+    QMargins frame = frameMargins();
+    QPoint shift;
+    if (frame.isNull() && !isActiveWindow()) {
         // Not framed yet: a title bar and thin borders are the best guess. A window placed as
         // large as the screen would be taken by some window managers for a full-screen one.
-        const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-        border = QSize(2 * edge,
-                       style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * edge);
+        frame = guess;
+    } else if (frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0) {
+        // Wine under an X window manager tells a frame narrower than none: the client area
+        // then stands that much before the frame's point, and the frame drawn round it is
+        // the window manager's. Guessed instead, with the client area moved back in.
+        shift = QPoint(std::max(0, -frame.left()), std::max(0, -frame.top()));
+        frame = guess;
     }
+    const QSize border(frame.left() + frame.right(), frame.top() + frame.bottom());
     // As the main window's layout measures it: the menu bar wraps, so its height depends on
     // its width, the client area's.
     const int menuHeight = menuBar()->heightForWidth(m_client->width());
@@ -126,7 +137,7 @@ void MainWindow::placeOnScreen()
     // The point is where the frame goes. Once the window exists the native window is asked,
     // which moves it also when the widget believes it is there already: a window manager may
     // have put the frame elsewhere than asked.
-    const QPoint at = centredPlacement(available, size() + border);
+    const QPoint at = centredPlacement(available, size() + border) + shift;
     if (QWindow *native = windowHandle())
         native->setFramePosition(at);
     else
@@ -140,19 +151,18 @@ void MainWindow::placeOnceFramed()
     // that the pupil can move the window where they like.
     // Active with no frame known means there is none (no window manager, or the offscreen
     // platform of the tests).
-    if (!m_placedFramed && (!frameSize().isEmpty() || isActiveWindow())) {
+    if (!m_placedFramed && (!frameMargins().isNull() || isActiveWindow())) {
         m_placedFramed = true;
         placeOnScreen();
     }
 }
 
-QSize MainWindow::frameSize() const
+QMargins MainWindow::frameMargins() const
 {
     // Asked of the native window each time: the widget keeps what it was told at its last
     // move, and a window manager may put up the frame after that.
     const QWindow *native = windowHandle();
-    const QMargins margins = native != nullptr ? native->frameMargins() : QMargins();
-    return {margins.left() + margins.right(), margins.top() + margins.bottom()};
+    return native != nullptr ? native->frameMargins() : QMargins();
 }
 
 void MainWindow::moveEvent(QMoveEvent *event)
@@ -305,7 +315,9 @@ void MainWindow::openAbout()
     // before it exists, so the point is where its frame goes; the frame's size is not known
     // until then, and this window's own border and title bar are the best guess.
     if (const QScreen *s = screen()) {
-        const QSize frame = m_about->size() + frameSize();
+        const QMargins margins = frameMargins();
+        const QSize frame = m_about->size() + QSize(std::max(0, margins.left() + margins.right()),
+                                                    std::max(0, margins.top() + margins.bottom()));
         m_about->move(centredPlacement(s->availableGeometry(), frame));
     }
     m_about->winId();

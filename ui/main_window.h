@@ -77,7 +77,7 @@ private:
     void setTabOrder();
     void placeOnScreen();
     void placeOnceFramed();
-    QSize frameSize() const; // the border and title bar round the window, as far as known
+    QMargins frameMargins() const; // the border and title bar round it, as far as known
     void moveFocusAhead(const ViewState &now, QuestionFrame *onView);
     template<typename Operation> void run(Operation operation);
 

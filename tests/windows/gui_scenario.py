@@ -426,6 +426,44 @@ def whole_test(main, shots):
                     lambda s: not main.frame_shown(s) and not {
                         main.slot_colour(s, k) for k in range(7)} & {RIGHT_SLOT, WRONG_SLOT})
 
+    step("F10, Enter, Enter: the menu bar, Тест, Нов тест")
+    key(main.window, "F10")
+    key(main.window, "Return")
+    key(main.window, "Return")
+    wait_for("F10, Enter, Enter to start a new test", lambda: main.frame_shown(Image()))
+
+
+def whole_on_the_screen(window):
+    """The window's frame, title bar and borders included, lies inside the X screen."""
+    x, y, width, height = geometry(window)
+    extents = run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"], timeout=30).stdout.decode()
+    left, right, top, bottom = map(int, re.findall(r"\d+", extents.split("=")[-1]))
+    screen = run(["xdpyinfo"], timeout=30).stdout.decode()
+    screen_width, screen_height = map(int, re.search(r"dimensions:\s+(\d+)x(\d+)", screen).groups())
+    return (x - left >= 0 and y - top >= 0 and x + width + right <= screen_width
+            and y + height + bottom <= screen_height)
+
+
+def whole_window_at_every_dpi(main, bitmaps, shots):
+    """At 120, 144 and 192 dpi the window is larger than a 1366 x 768 screen: it must still
+    fit, its contents scrolling."""
+    exit_program(main)
+    for dpi in (120, 144, 192):
+        step(f"at {dpi} dpi the whole window is on the screen")
+        wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+             "/d", str(dpi), "/f")
+        wine_starting("start", "/unix", str(SHORTCUT))
+        window = new_window(f"the main window at {dpi} dpi", "^Zelvarin$", [])
+        try:
+            wait_for(f"the window whole on the screen at {dpi} dpi",
+                     lambda: whole_on_the_screen(window), timeout=20)
+        finally:
+            key(window, "alt+F4")
+            wait_for("the main window to close", lambda: window not in visible_windows("^Zelvarin$"))
+    wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+         "/d", "96", "/f")
+    return start_program(bitmaps, shots)
+
 
 def open_about(main, shots):
     step("About, from the menu bar")
@@ -590,6 +628,7 @@ def main():
     whole_test(main_window, shots)
     about = open_about(main_window, shots)
     system_info(main_window, about, marker, shots)
+    main_window = whole_window_at_every_dpi(main_window, bitmaps, shots)
     exit_and_uninstall(main_window, before)
     msi_scenario(msi, upgrade_msi, bitmaps, before)
     step("passed")
