@@ -25,7 +25,6 @@
 #include <QWindow>
 
 #include <algorithm>
-
 #include <zelvarin/app_identity.h>
 
 namespace zelvarin::ui {
