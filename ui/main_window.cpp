@@ -16,7 +16,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -145,11 +144,10 @@ void MainWindow::placeOnScreen()
 
 void MainWindow::placeOnceFramed()
 {
-    // The window manager has framed the window: placed again, now that the frame's size is
-    // known, so that the frame is centred and the window whole on the screen. Once only, so
-    // that the pupil can move the window where they like.
-    // Active with no frame known means there is none (no window manager, or the offscreen
-    // platform of the tests).
+    // Placed again once the window manager has framed the window (or, where the window is
+    // active with no frame, once it is clear there is none: no window manager, or the
+    // offscreen platform), so that the frame is centred and the window whole on the screen.
+    // Once only, so that the pupil can move the window where they like.
     if (!m_placedFramed && (!frameMargins().isNull() || isActiveWindow())) {
         m_placedFramed = true;
         placeOnScreen();

@@ -50,7 +50,6 @@ public:
     // asked for here) and drawn from the view state as it then is: none is on view at start,
     // and building all 17 would cost start-up a third more than the rest of the window.
     QuestionFrame *frame(int question);
-    ResultStrip &resultStrip() const { return *m_resultStrip; }
 
     // Draws whatever the quiz changed since the last drawing.
     void drawView();

@@ -110,7 +110,7 @@ void QuestionFrame::paintEvent(QPaintEvent * /*event*/)
     // top edge. The style's own group box tints the inside, and the ground must stay white.
     QPainter painter(this);
     const QFontMetrics metrics(font());
-    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    const QRect border = borderRect();
     painter.setPen(palette().color(QPalette::Active, QPalette::Dark));
     painter.drawRect(border.adjusted(0, 0, -1, -1));
     painter.setPen(palette().color(QPalette::Active, QPalette::Light));
@@ -123,11 +123,11 @@ void QuestionFrame::paintEvent(QPaintEvent * /*event*/)
     painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter, caption);
 }
 
-QRect QuestionFrame::insideBorder() const
+QRect QuestionFrame::borderRect() const
 {
-    // The etched border is two lines, dark and light, round the frame below the caption.
-    const int top = QFontMetrics(font()).height() / 2;
-    return rect().adjusted(2, top + 2, -2, -2);
+    // The etched border, a dark line and a light one just inside it, runs round the frame
+    // from the middle of the caption's height down.
+    return rect().adjusted(0, QFontMetrics(font()).height() / 2, -1, -1);
 }
 
 void QuestionFrame::resizeEvent(QResizeEvent *event)
@@ -141,7 +141,7 @@ void QuestionFrame::clipToBorder()
     // Some answers reach past the frame (question 7 to the right, the last answer of
     // question 15 below): they keep their size, so their captions wrap as laid out, and are
     // cut off at the border instead of painting over it.
-    const QRect inside = insideBorder();
+    const QRect inside = borderRect().adjusted(2, 2, -1, -1); // within both lines
     for (OptionButton *button : m_options) {
         const QRect shown = inside.intersected(button->geometry()).translated(-button->pos());
         if (shown == button->rect())

@@ -51,7 +51,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QRect insideBorder() const;
+    QRect borderRect() const;
     void clipToBorder();
     void drawOption(OptionName n, const OptionView &now, const OptionView &before);
     QString verdict(const FrameView &view) const;

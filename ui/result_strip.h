@@ -23,7 +23,6 @@ public:
     void draw(const std::array<SlotView, kStepCount> &now,
               const std::array<SlotView, kStepCount> &before);
 
-    QLineEdit *slot(int step) const { return m_resultSlots[static_cast<std::size_t>(step)]; }
     QList<QWidget *> tabOrder() const;
 
 private:
