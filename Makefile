@@ -4,11 +4,7 @@ BUILD      ?= build
 GENERATOR  ?= Ninja
 JOBS       ?= $(shell nproc)
 
-BUILD_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-                  libgtest-dev libgmock-dev fonts-liberation fonts-dejavu-core
-TEST_PACKAGES  := $(BUILD_PACKAGES) qt6-qpa-plugins xvfb dbus at-spi2-core python3-pyatspi \
-                  openbox xdotool x11-utils qt6ct qt6-gtk-platformtheme
-RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
+# The packages each target needs are named once, as profiles in scripts/packages.
 
 .PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \
         screenshots-windows check-windows windows check-windows-gui bench package check-package \
@@ -17,10 +13,10 @@ RUN_PACKAGES   := $(BUILD_PACKAGES) qt6-qpa-plugins
 all: build
 
 deps-build:
-	@scripts/ensure-packages $(BUILD_PACKAGES)
+	@scripts/ensure-packages @build
 
 deps-test:
-	@scripts/ensure-packages $(TEST_PACKAGES)
+	@scripts/ensure-packages @test
 
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -44,12 +40,12 @@ soak: deps-test configure
 # 2 cores; each file parses much of Qt). TIDY_FOLDERS= takes every source file instead.
 TIDY_FOLDERS ?= quiz sysinfo ui app
 tidy: deps-build configure
-	@scripts/ensure-packages clang-tidy
+	@scripts/ensure-packages @tidy
 	cmake --build $(BUILD) -j $(JOBS)
 	@JOBS=$(JOBS) scripts/tidy $(BUILD) $(TIDY_FOLDERS)
 
 run: deps-build configure
-	@scripts/ensure-packages $(RUN_PACKAGES)
+	@scripts/ensure-packages @run
 	cmake --build $(BUILD) -j $(JOBS) --target zelvarin
 	$(BUILD)/app/zelvarin
 
@@ -60,7 +56,7 @@ artwork: configure
 
 # Photographs the real windows for docs/screenshots.
 screenshots: configure
-	@scripts/ensure-packages xvfb openbox xdotool imagemagick x11-utils
+	@scripts/ensure-packages @screenshots
 	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_scenes
 	scripts/screenshots $(BUILD) docs/screenshots
 
@@ -95,31 +91,27 @@ check-windows-gui: windows
 # Ends with key: value lines; docs/performance.md keeps the figures.
 BENCH_BUILD      ?= build-bench
 WINE_BENCH_BUILD ?= build-wine-bench
-BENCH_PACKAGES := $(BUILD_PACKAGES) qt6-qpa-plugins libbenchmark-dev xvfb openbox x11-utils \
-                  python3
 bench: deps-build
-	@scripts/ensure-packages $(BENCH_PACKAGES)
+	@scripts/ensure-packages @bench
 	@test -f $(BENCH_BUILD)/build.ninja || cmake -S . -B $(BENCH_BUILD) -G $(GENERATOR) \
 		-DCMAKE_BUILD_TYPE=Release -DZELVARIN_WITH_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target zelvarin_bench
 	python3 bench/run_bench.py $(BENCH_BUILD)/bench
-	@scripts/ensure-packages wine64 wine
 	JOBS=$(JOBS) scripts/build-windows --bench $(WINE_BENCH_BUILD)
 	python3 bench/wine_startup.py $(WINE_BENCH_BUILD)/cmake/bench
 
 # The Debian package $(PACKAGE_BUILD)/zelvarin_<version>_<arch>.deb and SHA256SUMS, made by
 # CPack from a build for /usr in its own folder.
 PACKAGE_BUILD          ?= build-package
-PACKAGE_PACKAGES       := $(BUILD_PACKAGES) dpkg-dev
-CHECK_PACKAGE_PACKAGES := desktop-file-utils appstream gcc-mingw-w64-x86-64-win32 lintian
+
 package:
-	@scripts/ensure-packages $(PACKAGE_PACKAGES)
+	@scripts/ensure-packages @package
 	packaging/build-deb $(PACKAGE_BUILD) $(JOBS)
 
 # Checks the package, installs it on this machine with apt-get, starts it offscreen and
 # removes it again (root only). Also compiles the Windows resource script with windres.
 check-package: package
-	@scripts/ensure-packages $(CHECK_PACKAGE_PACKAGES)
+	@scripts/ensure-packages @check-package
 	packaging/check-package $(PACKAGE_BUILD)
 
 # The last commit built again in a clean clone in another folder: the .deb, zelvarin.exe, the
@@ -127,7 +119,7 @@ check-package: package
 # $(PACKAGE_BUILD) and $(WINDOWS_BUILD) (both clean clones where the checkout has uncommitted
 # changes). A few minutes once the static Qt is there.
 check-reproducible:
-	@scripts/ensure-packages $(PACKAGE_PACKAGES)
+	@scripts/ensure-packages @package
 	@JOBS=$(JOBS) scripts/check-reproducible $(PACKAGE_BUILD) $(WINDOWS_BUILD)
 
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer (LeakSanitizer on), in
@@ -139,5 +131,5 @@ sanitize: deps-test
 # in build-fuzz/ (clang).
 FUZZ_SECONDS ?= 60
 fuzz: deps-build
-	@scripts/ensure-packages clang-14 libclang-rt-14-dev
+	@scripts/ensure-packages @fuzz
 	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)

@@ -39,10 +39,14 @@ settle() {
 _x_desktop_has_wm() { xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW; }
 
 # start_x_desktop [SCREEN] [NO_WM]: starts Xvfb on a display it picks itself (race-free, so
-# several checks can run at once) and, unless NO_WM is given, openbox; exports DISPLAY and
-# sets X_DESKTOP_PIDS for stop_x_desktop.
+# several checks can run at once) and, unless NO_WM is given, openbox; exports DISPLAY, and a
+# throw-away HOME, which is XDG_RUNTIME_DIR too (Qt warns at every start without one), so
+# that nothing reads or writes the user's own settings; sets X_DESKTOP_PIDS and X_DESKTOP_HOME
+# for stop_x_desktop.
 start_x_desktop() {
     local screen=${1:-1280x1024x24} displayfile
+    X_DESKTOP_HOME=$(mktemp -d "${TMPDIR:-/tmp}/zelvarin-x-home.XXXXXX") || return 1
+    export HOME=$X_DESKTOP_HOME XDG_RUNTIME_DIR=$X_DESKTOP_HOME
     displayfile=$(mktemp)
     # -noreset: without it the server resets when its last client leaves, and the readiness
     # probe below is such a client; openbox, connecting during the reset, would fail.
@@ -64,12 +68,28 @@ start_x_desktop() {
     wait_for 20 _x_desktop_has_wm || { echo "openbox did not start on $DISPLAY" >&2; return 1; }
 }
 
-# stop_x_desktop: ends openbox and Xvfb and waits for them, so that the display is free again.
+# stop_x_desktop: ends openbox and Xvfb and waits for them, so that the display is free again,
+# and removes the throw-away HOME.
 stop_x_desktop() {
     # shellcheck disable=SC2086
     [ -z "${X_DESKTOP_PIDS:-}" ] ||
         { kill $X_DESKTOP_PIDS; wait $X_DESKTOP_PIDS; } 2>/dev/null || true
     X_DESKTOP_PIDS=""
+    [ -z "${X_DESKTOP_HOME:-}" ] || rm -rf "$X_DESKTOP_HOME"
+    X_DESKTOP_HOME=""
+}
+
+# window_frame WINDOW: the left, top, width and height of the window's frame, the window
+# manager's border and title bar included (none where it draws none). The checks and the
+# screenshots in Python ask for it through scripts/window-frame.
+window_frame() {
+    local x y w h left=0 right=0 top=0 bottom=0 extents
+    read -r x y w h < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4}
+        /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2}
+        END {print x, y, w, h}')
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
+    case $extents in *=*) read -r left right top bottom <<<"$(echo "${extents#*=}" | tr -d ,)" ;; esac
+    echo $((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))
 }
 
 # visible_window TITLE [SECONDS]: prints the id of the visible window titled exactly TITLE,

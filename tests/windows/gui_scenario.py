@@ -143,6 +143,12 @@ def geometry(window):
             value["Height"])
 
 
+def frame_geometry(window):
+    """Position and size of the window's frame, the window manager's border included."""
+    frame_tool = Path(__file__).resolve().parents[2] / "scripts" / "window-frame"
+    return tuple(map(int, run([str(frame_tool), str(window)], timeout=30).stdout.split()))
+
+
 def new_window(what, name_regex, known):
     try:
         return wait_for(what, lambda: [w for w in visible_windows(name_regex)
@@ -194,11 +200,8 @@ def screenshot(name, window, shots):
     """Keeps the window with its frame for the documentation, when a folder is given."""
     if not shots:
         return
-    x, y, w, h = geometry(window)
-    extents = run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"], timeout=30).stdout
-    left, right, top, bottom = map(int, re.findall(rb"\d+", extents.split(b"=")[-1]))
-    run(["import", "-silent", "-window", "root", "-crop",
-         f"{w + left + right}x{h + top + bottom}+{x - left}+{y - top}", "+repage",
+    x, y, w, h = frame_geometry(window)
+    run(["import", "-silent", "-window", "root", "-crop", f"{w}x{h}+{x}+{y}", "+repage",
          str(Path(shots) / f"{name}.png")])
 
 
@@ -435,13 +438,10 @@ def whole_test(main, shots):
 
 def whole_on_the_screen(window):
     """The window's frame, title bar and borders included, lies inside the X screen."""
-    x, y, width, height = geometry(window)
-    extents = run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"], timeout=30).stdout.decode()
-    left, right, top, bottom = map(int, re.findall(r"\d+", extents.split("=")[-1]))
+    x, y, width, height = frame_geometry(window)
     screen = run(["xdpyinfo"], timeout=30).stdout.decode()
     screen_width, screen_height = map(int, re.search(r"dimensions:\s+(\d+)x(\d+)", screen).groups())
-    return (x - left >= 0 and y - top >= 0 and x + width + right <= screen_width
-            and y + height + bottom <= screen_height)
+    return x >= 0 and y >= 0 and x + width <= screen_width and y + height <= screen_height
 
 
 def whole_window_at_every_dpi(main, bitmaps, shots):

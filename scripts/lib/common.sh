@@ -1,0 +1,26 @@
+# shellcheck shell=bash
+# Sourced by the build and check scripts for what every one of them needs in the same way.
+
+# fail MESSAGE [LOG]: says on stderr, under the script's name, what failed (and where to read
+# more), and ends the script.
+fail() {
+    echo "${0##*/}: FAILED: $1${2:+ (see $2)}" >&2
+    exit 1
+}
+
+# export_source_date_epoch [CHECKOUT]: every time stamp a build writes is the last commit's;
+# a value given from outside wins, as everywhere SOURCE_DATE_EPOCH is honoured.
+export_source_date_epoch() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH=$(git -C "${1:-.}" log -1 --format=%ct) ||
+            fail "reading the last commit's time (not a git checkout? set SOURCE_DATE_EPOCH)"
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
+# prefix_maps CHECKOUT BUILD: the compiler flags that write the checkout's and the build's
+# folders as fixed names into what it makes. The build folder is mapped after the checkout, as
+# the last matching map wins and the build folder may lie inside the checkout.
+prefix_maps() {
+    echo "-ffile-prefix-map=$1=. -ffile-prefix-map=$2=build"
+}
