@@ -113,7 +113,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the main window was never painted\n");
         return 1;
     }
-    QTest::qWait(200); // let a window manager finish placing and exposing the window
+    // A window manager places the window once more when it has framed and activated it.
+    if (!QTest::qWaitForWindowActive(&form)) {
+        std::fprintf(stderr, "the main window was never activated\n");
+        return 1;
+    }
 
     auto *newTest = form.findChild<QPushButton *>(QStringLiteral("Command4"));
     auto *accept = form.findChild<QPushButton *>(QStringLiteral("Command1"));
