@@ -5,7 +5,7 @@
 namespace zelvarin {
 
 // 0x00BBGGRR: blue in the third byte, red in the lowest. A value with the high bit set
-// names a system colour instead (the window maps it to the desktop's palette).
+// names a system colour instead (the window maps it to the application's palette).
 using Colour = std::uint32_t;
 
 constexpr bool isSystemColour(Colour c)

@@ -2,8 +2,9 @@
 
 #include <string_view>
 
-// What the quiz needs from the world outside it. The window implements these; tests pass
-// scripted ones.
+// What the quiz needs from the world outside it. The program's outer layers implement these
+// (quiz/clock_random_source.h, ui/qt_ports.h), and app/ hands them in; tests pass scripted
+// ones.
 namespace zelvarin {
 
 // Uniformly distributed numbers in [0, 1).

@@ -28,6 +28,13 @@ constexpr std::string_view nameOf(OptionName n)
     return names[indexOf(n)];
 }
 
+// Whether a key names the option. The key is compared case-sensitively and untrimmed: "AA"
+// or "aa " name no option.
+constexpr bool keyNames(std::string_view key, OptionName n)
+{
+    return nameOf(n) == key;
+}
+
 // One row of the question bank. Texts are UTF-8, byte for byte as the pupil reads them.
 struct Question
 {

@@ -1,5 +1,6 @@
 #include "quiz/quiz_engine.h"
 
+#include "quiz/grade.h"
 #include "quiz/quiz_texts.h"
 
 #include <algorithm>
@@ -111,8 +112,7 @@ void QuizEngine::AcceptAnswer()
         return;
     const int step = *m_test.CurrentStep;
     FrameView &frame = m_view.Frame[static_cast<std::size_t>(questionOnView())];
-    // The key is compared case-sensitively and untrimmed: "AA" or "aa " match no option.
-    const auto matchesKey = [&frame](OptionName n) { return nameOf(n) == frame.Text1; };
+    const auto matchesKey = [&frame](OptionName n) { return keyNames(frame.Text1, n); };
 
     if (std::none_of(frame.Options.begin(), frame.Options.end(),
                      [](const OptionView &o) { return o.Value; })) {
@@ -174,8 +174,7 @@ void QuizEngine::NextQuestion()
 
 void QuizEngine::ShowGrade()
 {
-    showMessage(texts::gradeMessage(m_test.CorrectCount), texts::kResultTitle,
-                MessageIcon::Information);
+    showMessage(gradeMessage(m_test.CorrectCount), texts::kResultTitle, MessageIcon::Information);
     m_view.Frame[static_cast<std::size_t>(questionOnView())].Visible = false;
     for (SlotView &slot : m_view.Box) {
         slot.Text.clear();

@@ -41,9 +41,6 @@ public:
     const ViewState &view() const { return m_view; }
     const TestState &test() const { return m_test; }
 
-    // Only for tests: a view with other keys than the bank's, to prove how keys compare.
-    ViewState &viewForTesting() { return m_view; }
-
 private:
     void ShowGrade();
     void showMessage(std::string_view text, std::string_view title, MessageIcon icon);

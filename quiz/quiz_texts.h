@@ -15,10 +15,4 @@ inline constexpr std::string_view kResultTitle = "Резултат";
 // and the trailing one.
 std::string stepCaption(int step);
 
-// "Отговорихте правилно на N въпроса и оценката Ви е ..." with the grade for N right answers.
-std::string gradeMessage(int correctCount);
-
-// The grade 2..6 on the school scale for a number of right answers.
-int gradeFor(int correctCount);
-
 } // namespace zelvarin::texts

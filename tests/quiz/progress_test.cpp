@@ -1,4 +1,5 @@
 // Moving through a test, the grade, new tests from every phase, and exit.
+#include "quiz/grade.h"
 #include "quiz/quiz_texts.h"
 #include "tests/quiz/engine_fixture.h"
 
@@ -125,9 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GradeTable, CountsOutsideTheTableTakeGradeTwo)
 {
-    EXPECT_EQ(texts::gradeMessage(8), "Отговорихте правилно на 8 въпроса и оценката Ви е Слаб (2)");
-    EXPECT_EQ(texts::gradeMessage(-1),
-              "Отговорихте правилно на -1 въпроса и оценката Ви е Слаб (2)");
+    EXPECT_EQ(gradeMessage(8), "Отговорихте правилно на 8 въпроса и оценката Ви е Слаб (2)");
+    EXPECT_EQ(gradeMessage(-1), "Отговорихте правилно на -1 въпроса и оценката Ви е Слаб (2)");
 }
 
 // The phases a new test can start from.
