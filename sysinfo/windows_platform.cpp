@@ -73,7 +73,6 @@ const WindowsSysInfoPlatform::Registry &WindowsSysInfoPlatform::registry()
         bound->queryValue = lookUp<RegQueryValueExAFn>(library, "RegQueryValueExA");
         bound->closeKey = lookUp<RegCloseKeyFn>(library, "RegCloseKey");
         m_registry = std::move(bound);
-        ++m_bindings;
     }
     return *m_registry;
 }

@@ -29,16 +29,11 @@ public:
     bool startProgram(const std::string &path, int showCommand) override;
     std::string systemFolder() override;
 
-    // How often the registry functions have been looked up: 0 until the first registry call,
-    // 1 from then on.
-    int registryBindings() const { return m_bindings; }
-
 private:
     struct Registry;
     const Registry &registry();
 
     std::unique_ptr<Registry> m_registry;
-    int m_bindings = 0;
 };
 
 } // namespace zelvarin

@@ -283,28 +283,6 @@ TEST_F(WineRegistry, RootKeyIsTheSystemsLocalMachine)
               reinterpret_cast<std::intptr_t>(HKEY_LOCAL_MACHINE));
 }
 
-TEST(WindowsPlatformBinding, RegistryFunctionsAreLookedUpOnceAtFirstUse)
-{
-    WindowsSysInfoPlatform platform;
-    RecordingMessages messages;
-    EXPECT_EQ(platform.registryBindings(), 0);
-    // The file test and the start need no registry.
-    EXPECT_FALSE(platform.isPlainFile(R"(C:\no such folder\no such file)"));
-    EXPECT_EQ(platform.registryBindings(), 0);
-
-    SysInfoLauncher launcher(platform, messages);
-    std::string keyVal;
-    EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, R"(SOFTWARE\Zelvarin No Such Key)",
-                                      "Value", keyVal));
-    EXPECT_EQ(platform.registryBindings(), 1);
-    EXPECT_TRUE(launcher.GetKeyValue(kHKeyLocalMachine,
-                                     R"(SOFTWARE\Microsoft\Windows NT\CurrentVersion)",
-                                     "ProductName", keyVal));
-    EXPECT_FALSE(keyVal.empty());
-    launcher.StartSysInfo();
-    EXPECT_EQ(platform.registryBindings(), 1);
-}
-
 // The file test.
 
 TEST_F(WineRegistry, FileTestAcceptsOnlyVisiblePlainFiles)
