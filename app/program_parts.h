@@ -10,9 +10,8 @@
 namespace zelvarin {
 
 // The parts of the program that reach outside the quiz: the random source, the message
-// boxes, the way out and the operating system's layer for System Info. app/main.cpp owns
-// them for the program's life and hands them to the main window; the start-up benchmark
-// builds the program from the same parts.
+// boxes, the way out and the operating system's layer for System Info. The Program of
+// program_start.h owns them for the program's life and hands them to the main window.
 struct ProgramParts
 {
     ClockRandomSource random;

@@ -2,9 +2,7 @@
 // view, over many clicks (1,000 unless a count is given). The window is the real main
 // window with ports that never wait; the tests it runs are answered between the clicks,
 // untimed. Prints one line of key=value pairs in milliseconds.
-#include "tests/support/recording_ports.h"
-#include "tests/support/scripted_platform.h"
-#include "tests/support/scripted_random.h"
+#include "tests/support/window_harness.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
 #include "ui/question_frame.h"
@@ -100,11 +98,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int samples = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultSamples;
 
-    zelvarin::testing::ScriptedRandom random;
-    zelvarin::testing::RecordingMessages messages;
-    zelvarin::testing::RecordingExit exit;
-    zelvarin::testing::ScriptedPlatform platform;
-    zelvarin::ui::MainWindow form({random, messages, exit, platform});
+    zelvarin::ui::testing::TestDoubles doubles;
+    zelvarin::ui::MainWindow form(doubles.services());
     PaintWait paint;
 
     paint.arm(&form, true);

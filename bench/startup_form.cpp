@@ -1,10 +1,6 @@
-// The program's start as app/main.cpp does it (the window, the application names), with
-// the first paint noted.
-#include "app/program_parts.h"
+// The program's start as app/main.cpp runs it, with the first paint noted.
+#include "app/program_start.h"
 #include "bench/first_paint_probe.h"
-#include "ui/application_identity.h"
-#include "ui/application_look.h"
-#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -12,15 +8,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     zelvarin::bench::FirstPaintProbe probe;
-    zelvarin::ui::applyApplicationIdentity();
-    zelvarin::ui::applyApplicationLook();
+    zelvarin::prepareApplication();
     probe.markApplicationReady();
 
-    zelvarin::ProgramParts parts;
-    zelvarin::ui::MainWindow form(parts.services());
+    zelvarin::Program program;
     probe.markWindowBuilt();
-    probe.watch(&form);
-    form.show();
+    probe.watch(&program.window());
+    program.window().show();
     const int rc = QApplication::exec();
     probe.report();
     return rc;

@@ -29,4 +29,11 @@ void keepLookWhenDisabled(QPalette &palette)
     }
 }
 
+void keepLookWhenDisabled(QWidget &widget)
+{
+    QPalette palette = widget.palette();
+    keepLookWhenDisabled(palette);
+    widget.setPalette(palette);
+}
+
 } // namespace zelvarin::ui

@@ -4,15 +4,17 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QWidget>
 
 namespace zelvarin::ui {
 
-// A 0x00BBGGRR colour of the quiz as a QColor. System colours come from the desktop's
-// palette, never from a widget's own, which may hold an earlier mark.
+// A 0x00BBGGRR colour of the quiz as a QColor. System colours come from the application's
+// palette (its fixed light look), never from a widget's own, which may hold an earlier mark.
 QColor toQColor(Colour colour);
 
 // Draws a widget the same whether it is enabled or not: a locked question keeps its
 // colours and marks, only input stops.
 void keepLookWhenDisabled(QPalette &palette);
+void keepLookWhenDisabled(QWidget &widget);
 
 } // namespace zelvarin::ui

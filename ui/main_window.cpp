@@ -14,16 +14,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
-#include <QStyle>
 #include <QWindow>
 
-#include <algorithm>
 #include <zelvarin/app_identity.h>
 
 namespace zelvarin::ui {
@@ -76,13 +72,11 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
     buildButtons();
     buildMenu();
     // The menu bar keeps its look while the About window has the window disabled.
-    QPalette menuPalette = menuBar()->palette();
-    keepLookWhenDisabled(menuPalette);
-    menuBar()->setPalette(menuPalette);
+    keepLookWhenDisabled(*menuBar());
     setTabOrder();
     // Placed before the window exists, and once more when its frame is known (on Windows as
     // soon as it exists; on Linux when the window manager has framed it).
-    placeOnScreen();
+    placeOnScreen(*this, m_scroller);
     // The menu bar takes the focus for a moment when it is used from the keyboard (Alt, then
     // the arrows); About opened from there gives the focus back to the control before it.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget * /*old*/, QWidget *now) {
@@ -101,72 +95,6 @@ MainWindow::MainWindow(const MainWindowServices &services, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::placeOnScreen()
-{
-    const QScreen *s = screen();
-    if (s == nullptr)
-        return;
-    const QRect available = s->availableGeometry();
-    const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    const QMargins guess(
-        edge, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + edge, edge, edge);
-    QMargins frame = frameMargins();
-    QPoint shift;
-    if (frame.isNull() && !isActiveWindow()) {
-        // Not framed yet: a title bar and thin borders are the best guess. A window placed as
-        // large as the screen would be taken by some window managers for a full-screen one.
-        frame = guess;
-    } else if (frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0) {
-        // Wine under an X window manager tells a frame narrower than none: the client area
-        // then stands that much before the frame's point, and the frame drawn round it is
-        // the window manager's. Guessed instead, with the client area moved back in.
-        shift = QPoint(std::max(0, -frame.left()), std::max(0, -frame.top()));
-        frame = guess;
-    }
-    const QSize border(frame.left() + frame.right(), frame.top() + frame.bottom());
-    // As the main window's layout measures it: the menu bar wraps, so its height depends on
-    // its width, the client area's.
-    const int menuHeight = menuBar()->heightForWidth(m_client->width());
-    const QSize client =
-        fittedClientSize(m_client->size(), available.size() - border - QSize(0, menuHeight),
-                         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
-    setFixedSize(client + QSize(0, menuHeight));
-    // The point is where the frame goes. Once the window exists the native window is asked,
-    // which moves it also when the widget believes it is there already: a window manager may
-    // have put the frame elsewhere than asked.
-    const QPoint at = centredPlacement(available, size() + border) + shift;
-    if (QWindow *native = windowHandle())
-        native->setFramePosition(at);
-    else
-        move(at);
-}
-
-void MainWindow::placeOnceFramed()
-{
-    // Placed again once the window manager has framed the window (or, where the window is
-    // active with no frame, once it is clear there is none: no window manager, or the
-    // offscreen platform), so that the frame is centred and the window whole on the screen.
-    // Once only, so that the pupil can move the window where they like.
-    if (!m_placedFramed && (!frameMargins().isNull() || isActiveWindow())) {
-        m_placedFramed = true;
-        placeOnScreen();
-    }
-}
-
-QMargins MainWindow::frameMargins() const
-{
-    // Asked of the native window each time: the widget keeps what it was told at its last
-    // move, and a window manager may put up the frame after that.
-    const QWindow *native = windowHandle();
-    return native != nullptr ? native->frameMargins() : QMargins();
-}
-
-void MainWindow::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    placeOnceFramed();
-}
 
 void MainWindow::buildMenu()
 {
@@ -308,15 +236,9 @@ void MainWindow::openAbout()
     // window and the program would look frozen.
     m_about = new AboutWindow(m_platform, m_boxes, windowIcon());
     connect(m_about, &QDialog::finished, this, &MainWindow::aboutClosed);
-    // Centred on the screen, not on this window as a transient dialog would be. It is placed
-    // before it exists, so the point is where its frame goes; the frame's size is not known
-    // until then, and this window's own border and title bar are the best guess.
-    if (const QScreen *s = screen()) {
-        const QMargins margins = frameMargins();
-        const QSize frame = m_about->size() + QSize(std::max(0, margins.left() + margins.right()),
-                                                    std::max(0, margins.top() + margins.bottom()));
-        m_about->move(centredPlacement(s->availableGeometry(), frame));
-    }
+    // Centred on this window's screen, not on this window as a transient dialog would be.
+    m_about->setScreen(screen());
+    placeOnScreen(*m_about);
     m_about->winId();
     if (QWindow *w = m_about->windowHandle())
         w->setTransientParent(windowHandle());
@@ -335,8 +257,6 @@ void MainWindow::bringAboutForward()
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange)
-        placeOnceFramed();
     // A disabled owner never takes the focus on Windows, but a window manager activates
     // whatever window is clicked or Alt+Tabbed to, and the keyboard would then go nowhere.
     if (event->type() == QEvent::ActivationChange && m_about &&

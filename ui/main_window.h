@@ -64,7 +64,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -74,9 +73,6 @@ private:
     void buildButtons();
     QuestionFrame *buildFrame(int question);
     void setTabOrder();
-    void placeOnScreen();
-    void placeOnceFramed();
-    QMargins frameMargins() const; // the border and title bar round it, as far as known
     void moveFocusAhead(const ViewState &now, QuestionFrame *onView);
     template<typename Operation> void run(Operation operation);
 
@@ -94,7 +90,6 @@ private:
 
     QWidget *m_client = nullptr;       // the client area below the menu bar, as designed
     QScrollArea *m_scroller = nullptr; // scrolls it on a screen too small for the window
-    bool m_placedFramed = false;
     std::unique_ptr<ResultStrip> m_resultStrip;
     std::unique_ptr<MarkerPictures> m_faces; // loaded with the first frame, shared by all
     std::array<QuestionFrame *, kQuestionCount> m_frames{};

@@ -60,8 +60,8 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
         QRect(layout.screenshot, QSize(question.screenshotWidth, question.screenshotHeight)));
 
     const QFont optionFont = arial(9.75, false);
-    // Buttons take the desktop's button palette, not the frame's, so the white ground and
-    // the caption colour as designed are set on each.
+    // Buttons take the application's button palette, not the frame's, so the white ground
+    // and the caption colour as designed are set on each.
     QPalette optionPalette = pal;
     optionPalette.setColor(QPalette::WindowText, toQColor(colours::kSystemButtonText));
     keepLookWhenDisabled(optionPalette);

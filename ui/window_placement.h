@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
+class QScrollArea;
+class QWidget;
 
 namespace zelvarin::ui {
 
-// Where a window of the given frame size goes: centred in the screen's available area, but
-// with its top-left corner never outside it. A window larger than the screen (a small
-// screen, or a large scale factor) then loses its right and bottom edges, never its title
-// bar and menu, so it can still be dragged and used.
-QPoint centredPlacement(const QRect &available, const QSize &frame);
-
-// The size a scrolling client area of the wanted size takes within room: the wanted size
-// when it fits; otherwise as much as fits, with room for the scroll bars it then needs
-// (scrollBar wide) so that they cover none of it.
-QSize fittedClientSize(const QSize &wanted, const QSize &room, int scrollBar);
+// Places a top-level window of the program on its screen: its frame centred within the
+// available area and, where its contents scroll, the window fitted to that area; then once
+// more when the window manager has framed it, as the frame's size is only guessed before.
+// Once only, so that the pupil can move the window where they like. The quirks of window
+// managers and Wine live here, and nowhere else. The helper belongs to the window.
+//
+// scroller, when given, is the window's central scroll area: on a screen too small for the
+// window at its scale the window takes the screen and its contents scroll, the pictures kept
+// at their scale; elsewhere it never scrolls.
+void placeOnScreen(QWidget &window, QScrollArea *scroller = nullptr);
 
 } // namespace zelvarin::ui

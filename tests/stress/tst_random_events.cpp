@@ -7,9 +7,7 @@
 // prints both and the last events before it.
 #include "tests/stress/phase_model.h"
 #include "tests/stress/stress_harness.h"
-#include "tests/support/scripted_platform.h"
-#include "tests/support/scripted_random.h"
-#include "tests/support/window_harness.h"
+#include "tests/support/window_test_base.h"
 #include "ui/colours.h"
 #include "ui/picture_box.h"
 #include "ui/result_strip.h"
@@ -157,7 +155,7 @@ void quietAboutRefusedInput(QtMsgType type, const QMessageLogContext &context, c
 
 } // namespace
 
-class RandomEventsTest : public QObject
+class RandomEventsTest : public WindowTestBase
 {
     Q_OBJECT
 
@@ -187,11 +185,6 @@ private:
     };
 
     std::mt19937_64 m_rng;
-    ScriptedRandom m_random;
-    RecordingMessages m_messages;
-    RecordingExit m_exit;
-    zelvarin::testing::ScriptedPlatform m_platform;
-    std::unique_ptr<MainWindow> m_form;
     std::unique_ptr<PhaseModel> m_model;
 
     // Widgets looked up once.
@@ -796,14 +789,10 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void initTestCase() { g_previousHandler = qInstallMessageHandler(quietAboutRefusedInput); }
+    void init()
     {
-        g_previousHandler = qInstallMessageHandler(quietAboutRefusedInput);
-        m_form = std::make_unique<MainWindow>(
-            MainWindowServices{m_random, m_messages, m_exit, m_platform});
-        m_form->show();
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        WindowTestBase::init();
         m_model = std::make_unique<PhaseModel>(m_form->engine().view());
 
         for (int n = 1; n <= 4; ++n)
@@ -831,14 +820,7 @@ private slots:
         setUpMachine(m_platform, m_machine);
     }
 
-    void cleanupTestCase()
-    {
-        if (about() != nullptr)
-            about()->close();
-        settle();
-        m_form.reset();
-        qInstallMessageHandler(g_previousHandler);
-    }
+    void cleanupTestCase() { qInstallMessageHandler(g_previousHandler); }
 
     void pupilAtRandom()
     {

@@ -7,9 +7,7 @@
 #include "quiz/question_bank.h"
 #include "tests/stress/phase_model.h"
 #include "tests/stress/stress_harness.h"
-#include "tests/support/scripted_platform.h"
-#include "tests/support/scripted_random.h"
-#include "tests/support/window_harness.h"
+#include "tests/support/window_test_base.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,17 +59,11 @@ std::size_t heapInUse()
 
 } // namespace
 
-class SoakTest : public QObject
+class SoakTest : public WindowTestBase
 {
     Q_OBJECT
 
 private:
-    ScriptedRandom m_random;
-    RecordingMessages m_messages;
-    RecordingExit m_exit;
-    zelvarin::testing::ScriptedPlatform m_platform;
-    std::unique_ptr<MainWindow> m_form;
-
     static void settle()
     {
         QCoreApplication::processEvents();
@@ -148,15 +140,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_form = std::make_unique<MainWindow>(
-            MainWindowServices{m_random, m_messages, m_exit, m_platform});
-        m_form->show();
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void cleanupTestCase() { m_form.reset(); }
 
     void manyWholeTests()
     {

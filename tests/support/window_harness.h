@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/recording_ports.h"
+#include "tests/support/scripted_platform.h"
 #include "tests/support/scripted_random.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
@@ -18,6 +19,17 @@ using zelvarin::testing::RecordingExit;
 using zelvarin::testing::RecordingMessages;
 using zelvarin::testing::ScriptedRandom;
 using zelvarin::testing::Shown;
+
+// The doubles a main window is made with in a test or a benchmark.
+struct TestDoubles
+{
+    ScriptedRandom random;
+    RecordingMessages messages;
+    RecordingExit exit;
+    zelvarin::testing::ScriptedPlatform platform;
+
+    MainWindowServices services() { return {random, messages, exit, platform}; }
+};
 
 inline void click(QAbstractButton *button)
 {

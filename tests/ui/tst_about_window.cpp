@@ -1,7 +1,6 @@
 // The About window: opened from the menu, every way of closing it, and System Info; the
 // lock it and the message boxes put on the main window's commands, whatever the input path.
-#include "tests/support/scripted_platform.h"
-#include "tests/support/window_harness.h"
+#include "tests/support/window_test_base.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,17 +19,11 @@ constexpr std::string_view kUnavailable = "System Information Is Unavailable At 
 constexpr std::string_view kMsinfoKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 } // namespace
 
-class AboutWindowTest : public QObject
+class AboutWindowTest : public WindowTestBase
 {
     Q_OBJECT
 
 private:
-    ScriptedRandom m_random;
-    RecordingMessages m_messages;
-    RecordingExit m_exit;
-    zelvarin::testing::ScriptedPlatform m_platform;
-    std::unique_ptr<MainWindow> m_form;
-
     QAction *mnuAbout() const { return m_form->findChild<QAction *>(QStringLiteral("mnuAbout")); }
 
     QDialog *open()
@@ -41,9 +34,6 @@ private:
             qFatal("the About window did not open");
         return about;
     }
-    // Lets the closed window be deleted, as the event loop would.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
     QString text(QDialog *about, const char *label) const
     {
         return child<QLabel>(*about, QLatin1String(label))->text();
@@ -64,19 +54,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_form = std::make_unique<MainWindow>(
-            MainWindowServices{m_random, m_messages, m_exit, m_platform});
-        m_form->show();
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void init()
-    {
-        m_messages.shown.clear();
-        m_platform = {}; // no tool registered, unless a test registers one
-    }
+    // However a test left About, closing it hands the main window back.
     void cleanup()
     {
         if (m_form->aboutWindow() != nullptr)
@@ -85,8 +63,8 @@ private slots:
         QVERIFY(m_form->aboutWindow() == nullptr);
         QVERIFY(m_form->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
+        WindowTestBase::cleanup();
     }
-    void cleanupTestCase() { m_form.reset(); }
 
     void loadStepFillsCaptionTitleAndVersion()
     {
@@ -271,10 +249,13 @@ private slots:
         const auto back = qScopeGuard([&] { m_form->move(placed); });
         m_form->move(m_form->screen()->availableGeometry().topLeft());
         QDialog *about = open();
-        const QPoint offCentre =
-            about->frameGeometry().center() - m_form->screen()->availableGeometry().center();
-        QVERIFY2(offCentre.manhattanLength() <= 1,
-                 qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+        // Placed once more when it is framed (here: when it is active, with no frame).
+        const auto offCentre = [&] {
+            return about->frameGeometry().center() - m_form->screen()->availableGeometry().center();
+        };
+        QTRY_VERIFY2(
+            offCentre().manhattanLength() <= 1,
+            qPrintable(QStringLiteral("%1, %2").arg(offCentre().x()).arg(offCentre().y())));
     }
 
     void staysAboveTheMainWindowWithoutATaskbarButton()

@@ -1,7 +1,6 @@
 // A whole test taken with the keyboard alone: F2, Tab, arrow keys, Space and Enter.
 #include "quiz/question_bank.h"
-#include "tests/support/scripted_platform.h"
-#include "tests/support/window_harness.h"
+#include "tests/support/window_test_base.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -20,17 +19,11 @@ OptionName keyOf(int question)
 }
 } // namespace
 
-class KeyboardTest : public QObject
+class KeyboardTest : public WindowTestBase
 {
     Q_OBJECT
 
 private:
-    ScriptedRandom m_random;
-    RecordingMessages m_messages;
-    RecordingExit m_exit;
-    zelvarin::testing::ScriptedPlatform m_platform;
-    std::unique_ptr<MainWindow> m_form;
-
     static QWidget *focused() { return QApplication::focusWidget(); }
 
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -57,16 +50,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_form = std::make_unique<MainWindow>(
-            MainWindowServices{m_random, m_messages, m_exit, m_platform});
-        m_form->show();
-        m_form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-    }
-    void cleanupTestCase() { m_form.reset(); }
-
     void wholeTestWithoutTheMouse()
     {
         // From where a new window puts the focus.

@@ -2,9 +2,8 @@
 // scheme is the real one, reaching the program through its platform theme, so the windows
 // are rendered by this program run again under it (--render), and compared with a run under
 // the default scheme.
-#include "tests/support/scripted_platform.h"
+#include "app/program_start.h"
 #include "tests/support/window_harness.h"
-#include "ui/application_look.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,18 +23,15 @@ const QStringList kScenes{QStringLiteral("idle"), QStringLiteral("marked"),
 // with a wrong answer marked, and the About window.
 int renderScenes(const QString &folder)
 {
-    applyApplicationLook();
-    ScriptedRandom random;
-    RecordingMessages messages;
-    RecordingExit exit;
-    zelvarin::testing::ScriptedPlatform platform;
-    MainWindow form({random, messages, exit, platform});
+    prepareApplication();
+    TestDoubles doubles;
+    MainWindow form(doubles.services());
     form.show();
     const auto save = [&folder](QWidget *w, const QString &scene) {
         return w->grab().save(QDir(folder).filePath(scene + QStringLiteral(".png")));
     };
     bool saved = save(child<QWidget>(form, QStringLiteral("Form1Client")), kScenes[0]);
-    random.ask({8, 12, 4, 6, 15, 13, 1}); // question 8 first, key bb
+    doubles.random.ask({8, 12, 4, 6, 15, 13, 1}); // question 8 first, key bb
     click(button(form, "Command4"));
     click(option(form, 8, OptionName::aa));
     click(button(form, "Command1"));

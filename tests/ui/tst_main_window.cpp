@@ -1,7 +1,6 @@
 // The main window played by clicks and keys, offscreen, with every box answered at once.
 #include "quiz/question_bank.h"
-#include "tests/support/scripted_platform.h"
-#include "tests/support/window_harness.h"
+#include "tests/support/window_test_base.h"
 #include "ui/picture_box.h"
 
 #include <QAccessible>
@@ -36,17 +35,11 @@ int visibleFrames(const MainWindow &form)
 }
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public WindowTestBase
 {
     Q_OBJECT
 
 private:
-    ScriptedRandom m_random;
-    RecordingMessages m_messages;
-    RecordingExit m_exit;
-    zelvarin::testing::ScriptedPlatform m_platform;
-    std::unique_ptr<MainWindow> m_form;
-
     QPushButton *command(int n) const
     {
         return button(*m_form, QByteArray("Command" + QByteArray::number(n)).constData());
@@ -58,20 +51,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_form = std::make_unique<MainWindow>(
-            MainWindowServices{m_random, m_messages, m_exit, m_platform});
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void init()
-    {
-        m_messages.shown.clear();
-        m_messages.whileOpen = nullptr;
-    }
-    void cleanupTestCase() { m_form.reset(); }
-
     void wholeTestByClicks()
     {
         // A frame is built when first shown and reused; nothing is built per answer.

@@ -1,9 +1,8 @@
 // Puts the real windows into one of the states shown in docs/screenshots and leaves them
 // open; scripts/screenshots photographs them. Drives the window through its own buttons.
+#include "app/program_start.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/support/scripted_random.h"
-#include "ui/application_identity.h"
-#include "ui/application_look.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
 #include "ui/qt_ports.h"
@@ -40,8 +39,7 @@ void press(const QWidget &root, const char *name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    zelvarin::ui::applyApplicationIdentity();
-    zelvarin::ui::applyApplicationLook();
+    zelvarin::prepareApplication();
     const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("idle");
 
     // Question 8 is asked first (key bb), then 12 (key bb), 4, 6, 15, 13, 1.

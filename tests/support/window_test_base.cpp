@@ -1,0 +1,30 @@
+#include "tests/support/window_test_base.h"
+
+#include <QDialog>
+
+namespace zelvarin::ui::testing {
+
+void WindowTestBase::init()
+{
+    m_random = {};
+    m_messages = {};
+    m_exit = {};
+    m_platform = {};
+    m_form =
+        std::make_unique<MainWindow>(MainWindowServices{m_random, m_messages, m_exit, m_platform});
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void WindowTestBase::cleanup()
+{
+    if (m_form && m_form->aboutWindow() != nullptr)
+        m_form->aboutWindow()->close();
+    m_form.reset();
+    settle();
+    for (const QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName() + QStringLiteral(" is still open")));
+}
+
+} // namespace zelvarin::ui::testing

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace zelvarin::ui {
+
+// The look the windows and pictures were drawn for: Fusion with its light palette, whatever
+// colour scheme or platform theme the desktop has. The marks are drawn in fixed colours on
+// fixed grounds (light cyan and salmon slots, white frames, the pictures' beige dialogs), so
+// everything left to the system must be the light face they were made against: a dark
+// scheme (qt6ct, GTK, Plasma) would put light text on the slots, fill every answer's dot and
+// darken About behind its black texts. Set as the application's style, it gives every window
+// and message box that palette, also over a palette the platform theme offers.
+class LightStyle final : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    LightStyle();
+
+    QPalette standardPalette() const override;
+    // Every palette the application builds from the platform theme, the application's and
+    // each widget class's, ends here, and leaves as the light one.
+    void polish(QPalette &palette) override;
+    using QProxyStyle::polish;
+};
+
+} // namespace zelvarin::ui
