@@ -95,11 +95,12 @@ void WindowPlacement::place()
     const QSize border(frame.left() + frame.right(), frame.top() + frame.bottom());
     if (m_scroller != nullptr)
         m_window.setFixedSize(sizeWithin(available.size() - border));
-    // The point is where the frame goes. Once the window exists the native window is asked,
-    // which moves it also when the widget believes it is there already: a window manager may
-    // have put the frame elsewhere than asked.
+    // The point is where the frame goes. Once the window is on the screen the native window
+    // is asked, which moves it also when the widget believes it is there already: a window
+    // manager may have put the frame elsewhere than asked. Before, the widget is moved, as
+    // showing the window puts the native window where the widget is.
     const QPoint at = centredPlacement(available, m_window.size() + border) + shift;
-    if (QWindow *native = m_window.windowHandle())
+    if (QWindow *native = m_window.windowHandle(); native != nullptr && native->isVisible())
         native->setFramePosition(at);
     else
         m_window.move(at);
@@ -123,8 +124,7 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
     // Placed again once the window manager has framed the window (or, where the window is
     // active with no frame, once it is clear there is none: no window manager, or the
     // offscreen platform), so that the frame is centred and the window whole on the screen.
-    // Not before it is shown: showing it moves the native window to where the widget was.
-    if (watched == &m_window && !m_placedFramed && m_window.isVisible() &&
+    if (watched == &m_window && !m_placedFramed &&
         (event->type() == QEvent::Move || event->type() == QEvent::ActivationChange) &&
         (!frameMargins().isNull() || m_window.isActiveWindow())) {
         m_placedFramed = true;
