@@ -108,8 +108,9 @@ package:
 	@scripts/ensure-packages @package
 	packaging/build-deb $(PACKAGE_BUILD) $(JOBS)
 
-# Checks the package, installs it on this machine with apt-get, starts it offscreen and
-# removes it again (root only). Also compiles the Windows resource script with windres.
+# Checks the package, installs it on this machine with apt-get, starts it and takes a whole test
+# by keys on a throw-away X desktop, reads it as a screen reader would and removes it again
+# (root only). Also compiles the Windows resource script with windres.
 check-package: package
 	@scripts/ensure-packages @check-package
 	packaging/check-package $(PACKAGE_BUILD)
