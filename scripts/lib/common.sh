@@ -18,6 +18,17 @@ export_source_date_epoch() {
     export SOURCE_DATE_EPOCH
 }
 
+# forget_older_resources BUILD: rcc writes SOURCE_DATE_EPOCH into the compiled-in pictures,
+# but the build does not know it as an input, so a build folder made at an older commit would
+# keep that commit's time in them. Where the folder was built for another SOURCE_DATE_EPOCH,
+# rcc's output goes and is made anew.
+forget_older_resources() {
+    local stamp=$1/.source-date-epoch
+    [ "$(cat "$stamp" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ] || return 0
+    find "$1" -path '*/.rcc/qrc_*.cpp' -delete
+    echo "$SOURCE_DATE_EPOCH" >"$stamp"
+}
+
 # prefix_maps CHECKOUT BUILD: the compiler flags that write the checkout's and the build's
 # folders as fixed names into what it makes. The build folder is mapped after the checkout, as
 # the last matching map wins and the build folder may lie inside the checkout.
