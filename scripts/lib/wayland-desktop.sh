@@ -1,0 +1,74 @@
+# shellcheck shell=bash
+# Sourced by the checks that run a program under a real Wayland compositor: sway, headless
+# (no screen, no input device, no GPU) and with no X server at all, so that a program can only
+# reach it as a native Wayland client. Keys come from wtype, pictures from grim, the windows'
+# places and the focus from sway's own IPC (swaymsg), as a pupil's compositor would give them.
+# Needs wait_for from x-desktop.sh.
+
+# start_wayland_desktop [WIDTHxHEIGHT]: starts sway on one headless output of that size
+# (1280x800 unless told) with a keyboard on its seat; exports WAYLAND_DISPLAY, SWAYSOCK, a
+# throw-away HOME and XDG_RUNTIME_DIR, and unsets DISPLAY; sets WAYLAND_DESKTOP_PIDS and
+# WAYLAND_DESKTOP_DIR for stop_wayland_desktop.
+start_wayland_desktop() {
+    local dir as_user=() socket
+    dir=$(mktemp -d "${TMPDIR:-/tmp}/zelvarin-wayland.XXXXXX") || return 1
+    WAYLAND_DESKTOP_DIR=$dir
+    mkdir -m 700 "$dir/clients"
+    # sway refuses to run as root (it could not give root up again), so as root it runs as
+    # nobody, in a folder of its own, and its clients stay root.
+    if [ "$(id -u)" -eq 0 ]; then
+        chown 65534:65534 "$dir"
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    printf 'xwayland disable\noutput HEADLESS-1 mode %s\n' "${1:-1280x800}" >"$dir/config"
+    env -i PATH="$PATH" HOME="$dir" XDG_RUNTIME_DIR="$dir" SWAYSOCK="$dir/ipc" \
+        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        "${as_user[@]}" sway -c "$dir/config" >"$dir/sway.log" 2>&1 &
+    WAYLAND_DESKTOP_PIDS=$!
+    export SWAYSOCK=$dir/ipc
+    if ! wait_for 20 swaymsg -t get_version; then
+        echo "sway did not start: $(tail -n 5 "$dir/sway.log")" >&2
+        return 1
+    fi
+    socket=$(find "$dir" -maxdepth 1 -type s -name 'wayland-*' | head -n 1)
+    unset DISPLAY
+    export WAYLAND_DISPLAY=$socket HOME=$dir/clients XDG_RUNTIME_DIR=$dir/clients
+    # A seat without a keyboard has none for its clients either, and a keyboard that wtype
+    # brings for one call goes again with it, taking the keys with it that the program had
+    # no keyboard for yet. One keyboard held for the whole session keeps them.
+    wtype -s 86400000 &
+    WAYLAND_DESKTOP_PIDS="$WAYLAND_DESKTOP_PIDS $!"
+    wait_for 20 _wayland_desktop_has_keyboard ||
+        { echo "sway on $WAYLAND_DISPLAY got no keyboard" >&2; return 1; }
+}
+
+_wayland_desktop_has_keyboard() { swaymsg -t get_inputs | grep -q '"type": "keyboard"'; }
+
+# stop_wayland_desktop: ends the keyboard and sway, waits for them and removes their folder.
+stop_wayland_desktop() {
+    # shellcheck disable=SC2086
+    [ -z "${WAYLAND_DESKTOP_PIDS:-}" ] ||
+        { kill $WAYLAND_DESKTOP_PIDS; wait $WAYLAND_DESKTOP_PIDS; } 2>/dev/null || true
+    WAYLAND_DESKTOP_PIDS=""
+    [ -z "${WAYLAND_DESKTOP_DIR:-}" ] || rm -rf "$WAYLAND_DESKTOP_DIR"
+    WAYLAND_DESKTOP_DIR=""
+}
+
+# wayland_window TITLE: prints sway's record of the window titled exactly TITLE (JSON, one
+# line: its "rect" without and its "deco_rect" of the title bar, "focused", "shell"...).
+wayland_window() {
+    swaymsg -t get_tree | jq -ce --arg title "$1" '.. | objects | select(.pid? and .name == $title)'
+}
+
+# wayland_focused: the title of the window that has the keyboard.
+wayland_focused() { swaymsg -t get_tree | jq -re '.. | objects | select(.focused? and .pid?) | .name'; }
+
+# wayland_stacking: the titles of the floating windows from the bottom up, one a line.
+wayland_stacking() { swaymsg -t get_tree | jq -r '.. | .floating_nodes? // empty | .[].name'; }
+
+# wayland_picture TITLE FILE: writes the picture of the window's client area to FILE, the
+# compositor's title bar and border left out.
+wayland_picture() {
+    grim -g "$(wayland_window "$1" |
+        jq -r '"\(.rect.x + .window_rect.x),\(.rect.y + .window_rect.y) \(.window_rect.width)x\(.window_rect.height)"')" "$2"
+}
