@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/about_window.h"
+#include "ui/bring_forward.h"
 #include "ui/colours.h"
 #include "ui/command_button.h"
 #include "ui/fonts.h"
@@ -224,7 +225,7 @@ void MainWindow::openAbout()
 {
     // One About window: asked for again, the open one comes forward.
     if (m_about) {
-        bringAboutForward();
+        bringForwardLater(*m_about);
         return;
     }
     if (isLocked())
@@ -247,21 +248,20 @@ void MainWindow::openAbout()
     m_about->activateWindow();
 }
 
-void MainWindow::bringAboutForward()
-{
-    m_about->showNormal();
-    m_about->raise();
-    m_about->activateWindow();
-}
-
 void MainWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    // A disabled owner never takes the focus on Windows, but a window manager activates
-    // whatever window is clicked or Alt+Tabbed to, and the keyboard would then go nowhere.
-    if (event->type() == QEvent::ActivationChange && m_about &&
-        QApplication::activeWindow() == this)
-        bringAboutForward();
+    // A disabled owner never takes the focus on Windows, but a window manager or compositor
+    // activates whatever window is clicked or Alt+Tabbed to, and the keyboard would then go
+    // nowhere: the window that holds the lock, a message box or else About, takes it back.
+    if (event->type() == QEvent::ActivationChange && isLocked() &&
+        QApplication::activeWindow() == this) {
+        QWidget *holder = QApplication::activeModalWidget();
+        if (holder == nullptr)
+            holder = m_about;
+        if (holder != nullptr)
+            bringForwardLater(*holder);
+    }
 }
 
 void MainWindow::aboutClosed()

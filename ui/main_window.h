@@ -79,7 +79,6 @@ private:
     void startNewTest(); // New test; the menu item and F2 call it too
     void enterMenuBar(); // F10
     void openAbout();
-    void bringAboutForward();
     void aboutClosed();
 
     SysInfoPlatform &m_platform;

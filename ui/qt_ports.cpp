@@ -3,6 +3,7 @@
 #include "ui/qt_text.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 
 namespace zelvarin::ui {
@@ -27,10 +28,17 @@ QMessageBox::Icon toQtIcon(MessageIcon icon)
 void MessageBoxPort::show(std::string_view text, std::string_view title, MessageIcon icon)
 {
     const QString caption = title.empty() ? QCoreApplication::applicationName() : toQString(title);
-    // Every box answers a click or key in the active window, so it belongs over that one.
+    // Every box answers a click or key in the active window, so it belongs over that one: as
+    // its transient, which a compositor needs to place and stack it as its dialog.
     QMessageBox box(toQtIcon(icon), caption, toQString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
-    box.exec();
+    // Waited for in a loop of its own, not exec()'s, which ends when the box is hidden: on
+    // Wayland a box is brought forward by showing it anew.
+    box.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
+    box.show();
+    loop.exec(QEventLoop::DialogExec);
 }
 
 void ApplicationExit::exitNow()
