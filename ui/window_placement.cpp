@@ -1,5 +1,7 @@
 #include "ui/window_placement.h"
 
+#include "ui/window_system.h"
+
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -9,6 +11,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zelvarin::ui {
 
@@ -63,10 +66,12 @@ protected:
 private:
     QMargins frameMargins() const;
     QSize sizeWithin(const QSize &room) const;
+    void keepNormal(Qt::WindowState state);
 
     QWidget &m_window;
     QScrollArea *m_scroller;
     bool m_placedFramed = false;
+    bool m_keptNormal = false;
 };
 
 void WindowPlacement::place()
@@ -76,14 +81,20 @@ void WindowPlacement::place()
         return;
     const QRect available = screen->availableGeometry();
     const QStyle *style = m_window.style();
-    const int edge = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &m_window);
+    // The border as wide as xfwm4's and metacity's: guessed thinner, the window would be
+    // larger than the screen once framed, and xfwm4 maximises such a window, dropping its
+    // borders and cutting it off.
+    constexpr int kWidestBorder = 5;
+    const int edge = std::max(kWidestBorder,
+                              style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &m_window));
     const QMargins guess(
         edge, style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &m_window) + edge, edge, edge);
     QMargins frame = frameMargins();
     QPoint shift;
-    if (frame.isNull() && !m_window.isActiveWindow()) {
-        // Not framed yet: a title bar and thin borders are the best guess. A window placed as
-        // large as the screen would be taken by some window managers for a full-screen one.
+    if (frame.isNull() && (onWayland() || !m_window.isActiveWindow())) {
+        // Not framed yet, or framed by a Wayland compositor, which tells Qt nothing of the
+        // title bar it draws: a title bar and thin borders are the best guess. A window placed
+        // as large as the screen would be taken by some window managers for a full-screen one.
         frame = guess;
     } else if (frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0) {
         // Wine under an X window manager tells a frame narrower than none: the client area
@@ -92,9 +103,22 @@ void WindowPlacement::place()
         shift = QPoint(std::max(0, -frame.left()), std::max(0, -frame.top()));
         frame = guess;
     }
+    if (onWayland()) {
+        // A Wayland compositor places the window itself and tells Qt nothing of its panels:
+        // sway centres the client area and hangs the title bar above it, weston puts the
+        // window under its panel. Room for either below the window keeps it whole.
+        constexpr int kPanelHeight = 32; // weston's, and GNOME's top bar
+        frame.setBottom(frame.bottom() + kPanelHeight);
+    }
     const QSize border(frame.left() + frame.right(), frame.top() + frame.bottom());
+    // A pixel kept free on each axis: xfwm4 maximises a window whose frame fills the screen
+    // either way, and then drops its borders and cuts it off. Another at a scale such as 1.5,
+    // where Qt rounds each margin to a whole pixel and the frame can come out up to a pixel
+    // larger than their sum.
+    const qreal scale = m_window.devicePixelRatioF();
+    const int spare = scale == std::floor(scale) ? 1 : 2;
     if (m_scroller != nullptr)
-        m_window.setFixedSize(sizeWithin(available.size() - border));
+        m_window.setFixedSize(sizeWithin(available.size() - border - QSize(spare, spare)));
     // The point is where the frame goes. Once the window is on the screen the native window
     // is asked, which moves it also when the widget believes it is there already: a window
     // manager may have put the frame elsewhere than asked. Before, the widget is moved, as
@@ -130,7 +154,29 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
         m_placedFramed = true;
         place();
     }
+    if (watched == &m_window && event->type() == QEvent::Show && onWayland() && !m_keptNormal &&
+        m_window.windowHandle() != nullptr) {
+        m_keptNormal = true;
+        connect(m_window.windowHandle(), &QWindow::windowStateChanged, this,
+                &WindowPlacement::keepNormal, Qt::QueuedConnection);
+    }
     return QObject::eventFilter(watched, event);
+}
+
+void WindowPlacement::keepNormal(Qt::WindowState state)
+{
+    // Qt puts minimise and maximise buttons on the title bar it draws itself (under weston and
+    // mutter), whatever the window's flags, and tells only the window, not the widget, that
+    // one was pressed; the fixed window is put back at once. Maximised, the compositor moves
+    // it into the corner; minimised, no compositor hands it back to the program, and weston
+    // has no taskbar to bring it back from, so it is shown anew.
+    if (state != Qt::WindowMinimized && state != Qt::WindowMaximized)
+        return;
+    m_window.setWindowState(Qt::WindowNoState);
+    if (state == Qt::WindowMinimized) {
+        m_window.hide();
+        m_window.show();
+    }
 }
 
 QMargins WindowPlacement::frameMargins() const
