@@ -4,6 +4,7 @@
 
 int main(int argc, char *argv[])
 {
+    zelvarin::choosePlatform();
     QApplication app(argc, argv);
     zelvarin::prepareApplication();
     zelvarin::Program program;

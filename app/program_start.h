@@ -6,7 +6,11 @@
 namespace zelvarin {
 
 // The program's start, step by step, as app/main.cpp runs it and the start-up benchmark
-// measures it. Both need a QApplication first.
+// measures it. All but the first need a QApplication first.
+
+// Which window system Qt is to use, where the user has not chosen one with QT_QPA_PLATFORM:
+// before the QApplication is made.
+void choosePlatform();
 
 // The application's name and version, the desktop file name it announces and its look, set
 // before any window is made.
