@@ -1,9 +1,9 @@
 # shellcheck shell=bash
-# Sourced by the checks that run a program under a real Wayland compositor: sway, headless
-# (no screen, no input device, no GPU) and with no X server at all, so that a program can only
-# reach it as a native Wayland client. Keys come from wtype, pictures from grim, the windows'
-# places and the focus from sway's own IPC (swaymsg), as a pupil's compositor would give them.
-# Needs wait_for from x-desktop.sh.
+# Sourced by scripts/with-wayland-desktop and the checks that run a program under a real
+# Wayland compositor: sway, headless (no screen, no input device, no GPU) and with no X server
+# at all, so that a program can only reach it as a native Wayland client. Keys come from wtype,
+# pictures from grim, the windows' places and the focus from sway's own IPC (swaymsg), as a
+# pupil's compositor would give them. Needs wait_for from x-desktop.sh.
 
 # start_wayland_desktop [WIDTHxHEIGHT]: starts sway on one headless output of that size
 # (1280x800 unless told) with a keyboard on its seat; exports WAYLAND_DISPLAY, SWAYSOCK, a
@@ -61,14 +61,27 @@ wayland_window() {
 }
 
 # wayland_focused: the title of the window that has the keyboard.
-wayland_focused() { swaymsg -t get_tree | jq -re '.. | objects | select(.focused? and .pid?) | .name'; }
+wayland_focused() {
+    swaymsg -t get_tree | jq -re '.. | objects | select(.focused? and .pid?) | .name'
+}
 
 # wayland_stacking: the titles of the floating windows from the bottom up, one a line.
 wayland_stacking() { swaymsg -t get_tree | jq -r '.. | .floating_nodes? // empty | .[].name'; }
 
+# wayland_focus TITLE: gives the window titled exactly TITLE the keyboard, as a click would.
+wayland_focus() { swaymsg "[title=\"^$1\$\"] focus" >/dev/null; }
+
+# wayland_whole TITLE: whether the window, title bar and border included, lies inside the
+# output.
+wayland_whole() {
+    wayland_window "$1" | jq -e --argjson o "$(swaymsg -t get_outputs | jq '.[0].rect')" \
+        '.rect.y >= .deco_rect.height and .rect.x >= 0 and .rect.x + .rect.width <= $o.width and
+         .rect.y + .rect.height <= $o.height' >/dev/null
+}
+
 # wayland_picture TITLE FILE: writes the picture of the window's client area to FILE, the
 # compositor's title bar and border left out.
 wayland_picture() {
-    grim -g "$(wayland_window "$1" |
-        jq -r '"\(.rect.x + .window_rect.x),\(.rect.y + .window_rect.y) \(.window_rect.width)x\(.window_rect.height)"')" "$2"
+    grim -g "$(wayland_window "$1" | jq -r '.window_rect as $w |
+        "\(.rect.x + $w.x),\(.rect.y + $w.y) \($w.width)x\($w.height)"')" "$2"
 }
