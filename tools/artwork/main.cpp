@@ -72,7 +72,7 @@ public:
                 fail(QStringLiteral("screenshot %1: %2").arg(i).arg(problem));
             // Qt stores an image without an alpha channel as a 24-bit BMP.
             const QString name =
-                QStringLiteral("screenshots/question_%1.bmp").arg(i, 2, 10, QChar('0'));
+                QStringLiteral("screenshots/question_%1.bmp").arg(i, 2, 10, QLatin1Char('0'));
             store(name, saveWith(shot.image, dir.filePath(name), "bmp"));
         }
     }
