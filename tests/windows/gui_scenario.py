@@ -9,14 +9,16 @@ checks at once that nothing is left. Then the same for the MSI with msiexec, wit
 to a higher version and a refused downgrade in between. Everything is judged by what the X
 server shows: window titles and sizes, and the colours of pixels in screenshots.
 
-    gui_scenario.py SETUP_EXE MSI UPGRADE_MSI MARKER_EXE ASSETS_DIR [SCREENSHOT_DIR]
+    gui_scenario.py SETUP_EXE UPGRADE_SETUP MSI UPGRADE_MSI MARKER_EXE ASSETS_DIR [SCREENSHOT_DIR]
 
-UPGRADE_MSI is the same program packed as a higher version.
+UPGRADE_SETUP and UPGRADE_MSI are the same program packed as a higher version. Last, the two
+installers meet each other, a running program and an older version of themselves.
 
 Run by scripts/check-windows-gui, which provides the X server (DISPLAY), the window manager
 and a fresh Wine prefix (WINEPREFIX, WINE, WINESERVER).
 """
 
+import hashlib
 import os
 import re
 import shutil
@@ -39,6 +41,8 @@ QUIET_UNINSTALL = (r'"C:\windows\system32\cmd.exe" /d /s /c '
                    r'""C:\Program Files\Zelvarin\uninstall.exe" /S _?=C:\Program Files\Zelvarin'
                    r'&& del "C:\Program Files\Zelvarin\uninstall.exe"'
                    r' && rd "C:\Program Files\Zelvarin""')
+# The exit codes deployment tools read: failed for good, and try again later.
+REFUSED, IN_USE, CANCELLED = 1603, 1618, 1602
 # Wine puts the MSI's all-users shortcut into the user's Start menu instead, which Windows
 # does not.
 WINE_USER_SHORTCUTS = "users/*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Zelvarin.lnk"
@@ -537,14 +541,26 @@ def exit_and_uninstall(main, before):
     step("Exit, then uninstalling with the entry's QuietUninstallString")
     exit_program(main)
     shutil.rmtree(DRIVE_C / "zelvarin check")
-    # As a deployment tool runs it: the command line as it stands (wine would quote every
-    # argument anew), then at once the next step, with no waiting for stragglers.
-    batch = DRIVE_C / "zelvarin-uninstall.bat"
-    command = registry_values(UNINSTALL_KEY)["QuietUninstallString"]
-    batch.write_bytes(b"@" + command.encode() + b"\r\n")
-    wine("cmd", "/c", r"C:\zelvarin-uninstall.bat")
-    batch.unlink()
+    # As a deployment tool runs it, then at once the next step, with no waiting for stragglers.
+    code = exit_code(registry_values(UNINSTALL_KEY)["QuietUninstallString"])
+    if code != 0:
+        raise Failure(f"the silent uninstall exited with {code}")
     nothing_left(before, "the silent uninstall")
+
+
+def exit_code(command, env=None, meanwhile=None):
+    """The whole exit code of a command line as cmd.exe runs it, as it stands (wine would quote
+    every argument anew); a Unix exit status keeps only its lowest 8 bits (1618 reads 82).
+    meanwhile() runs while the command does."""
+    batch = DRIVE_C / "zelvarin-command.bat"
+    batch.write_bytes(b"@" + command.encode() + b"\r\n@echo exit code %ERRORLEVEL%\r\n")
+    with subprocess.Popen([WINE, "cmd", "/c", r"C:\zelvarin-command.bat"], env=env,
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL) as process:
+        if meanwhile:
+            meanwhile()
+        output = process.communicate(timeout=300)[0].decode(errors="replace")
+    batch.unlink()
+    return int(re.search(r"exit code (-?\d+)", output).group(1))
 
 
 # --- The MSI --------------------------------------------------------------------------------
@@ -557,6 +573,10 @@ def zelvarin_entries():
             if line.startswith("HKEY_LOCAL_MACHINE") and "\\Uninstall\\" in line]
     return [key.rsplit("\\", 1)[1] for key in keys
             if (registry_values(key) or {}).get("DisplayName") == "Zelvarin"]
+
+
+def start_menu_shortcuts():
+    return [p for p in [SHORTCUT, *DRIVE_C.glob(WINE_USER_SHORTCUTS)] if p.is_file()]
 
 
 def windows_path(path):
@@ -580,7 +600,7 @@ def msi_install(msi):
     shipped = Path(msi).with_name("zelvarin.exe")
     if shipped.is_file() and (INSTALL_DIR / "zelvarin.exe").read_bytes() != shipped.read_bytes():
         raise Failure("the zelvarin.exe the MSI installed differs from the one built")
-    shortcuts = [p for p in [SHORTCUT, *DRIVE_C.glob(WINE_USER_SHORTCUTS)] if p.is_file()]
+    shortcuts = start_menu_shortcuts()
     if len(shortcuts) != 1 or WIN_EXE.encode("utf-16-le") not in shortcuts[0].read_bytes() \
             and WIN_EXE.encode() not in shortcuts[0].read_bytes():
         raise Failure(f"not one Start-menu shortcut to {WIN_EXE}: {shortcuts}")
@@ -609,13 +629,155 @@ def msi_scenario(msi, upgrade_msi, bitmaps, before):
     nothing_left(before, "msiexec /x")
 
 
+# --- The two installers meet ------------------------------------------------------------
+
+def installation():
+    """Everything an installation is: its files and their contents, the Start-menu shortcuts
+    and the entries of the list of installed programs with all their values."""
+    files = {p.name: hashlib.sha256(p.read_bytes()).hexdigest()
+             for p in INSTALL_DIR.iterdir()} if INSTALL_DIR.is_dir() else {}
+    shortcuts = sorted(str(p.relative_to(DRIVE_C)) for p in start_menu_shortcuts())
+    return {"files": files, "shortcuts": shortcuts,
+            "entries": {key: registry_values(rf"{UNINSTALL_LIST}\{key}")
+                        for key in zelvarin_entries()}}
+
+
+def differences(was, now):
+    """What changed from one installation to another, in a few words."""
+    def change(old, new):
+        return "added" if old is None else "removed" if new is None else f"{old} -> {new}"
+    said = []
+    for part in ("files", "entries"):
+        for name in sorted(was[part].keys() | now[part].keys()):
+            old, new = was[part].get(name), now[part].get(name)
+            if old != new and part == "entries" and old and new:
+                said += [f"{name} {value} {change(old.get(value), new.get(value))}"
+                         for value in sorted(old.keys() | new.keys())
+                         if old.get(value) != new.get(value)]
+            elif old != new:
+                said.append(f"{name} {'rewritten' if old and new else change(old, new)}")
+    said += [f"shortcut {path} {'removed' if path in was['shortcuts'] else 'added'}"
+             for path in sorted(set(was["shortcuts"]) ^ set(now["shortcuts"]))]
+    return "; ".join(said)
+
+
+def setup_command(setup):
+    return f'"{windows_path(setup)}" /S'
+
+
+def msi_command(msi):
+    return f'msiexec /i "{windows_path(msi)}" /qn'
+
+
+def removal_command():
+    """What a deployment tool runs to remove the installation there is, the MSI's first."""
+    codes = [entry for entry in zelvarin_entries() if entry.startswith("{")]
+    if codes:
+        return f"msiexec /x {codes[0]} /qn"
+    return registry_values(UNINSTALL_KEY)["QuietUninstallString"]
+
+
+def installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, shots):
+    """One Zelvarin whichever installer put it there; nothing changed, and an exit code that
+    says so, while the program runs or where the other installer or a newer version is there.
+    Every fault is collected, so that one run names them all."""
+    faults = []
+
+    def expect(what, command, code, changes=False, **kwargs):
+        step(f"{what}: exit code {code}{'' if changes else ', nothing changed'}")
+        was = installation()
+        got = exit_code(command, **kwargs)
+        if got != code:
+            faults.append(f"{what}: exit code {got}, not {code}")
+        now = installation()
+        if not changes and now != was:
+            faults.append(f"{what}: {differences(was, now)}")
+        return now
+
+    def cancel_box(title, shot, installer):
+        """Closes the box that says to close the quiz first. The installer's own window instead,
+        or nothing, is a fault, and the installer is then ended by force. Found by the
+        installer's class: xdotool cannot match the Cyrillic names Wine gives its windows."""
+        by_class = ["search", "--onlyvisible", "--class", "^" + re.escape(installer) + "$"]
+        try:
+            box = int(wait_for(f"a window of {installer}",
+                               lambda: xdotool(*by_class, check=False))[0])
+            screenshot(shot, box, shots)
+            name = run(["xdotool", "getwindowname", str(box)]).stdout.decode().strip()
+            if name == title and geometry(box)[2] < 480:
+                key(box, "Escape")
+                return
+            faults.append(f"{installer} showed '{name}', not a box to close the quiz first")
+        except Failure as failure:
+            faults.append(f"no box '{title}' while the program runs: {failure}")
+        wine("taskkill", "/f", "/im", installer, check=False)
+
+    wipe("before the installers meet", faults)
+    upgrade_version = re.search(r"zelvarin-(.+)-setup\.exe$", Path(upgrade_setup).name).group(1)
+    expect("the setup", setup_command(setup), 0, changes=True)
+    program = start_program(bitmaps, "")
+    expect("the setup's upgrade while the program runs", setup_command(upgrade_setup), IN_USE)
+    bulgarian = dict(os.environ, LANG="bg_BG.UTF-8", LC_ALL="bg_BG.UTF-8")
+    expect("the setup's upgrade by hand while the program runs",
+           f'"{windows_path(upgrade_setup)}"', IN_USE, env=bulgarian,
+           meanwhile=lambda: cancel_box("Инсталиране на Zelvarin", "setup-program-running",
+                                        Path(upgrade_setup).name))
+    expect("the setup's silent removal while the program runs", removal_command(), IN_USE)
+    exit_program(program)
+    now = expect("the setup's upgrade", setup_command(upgrade_setup), 0, changes=True)
+    version = (now["entries"].get("Zelvarin") or {}).get("DisplayVersion")
+    if version != upgrade_version:
+        faults.append(f"the setup's upgrade left version {version}, not {upgrade_version}")
+    expect("the setup's downgrade", setup_command(setup), REFUSED)
+    expect("the MSI where the setup has installed Zelvarin", msi_command(msi), REFUSED)
+    wipe("after the setup", faults)
+
+    expect("the MSI", msi_command(msi), 0, changes=True)
+    expect("the setup where the MSI has installed Zelvarin", setup_command(upgrade_setup),
+           REFUSED)
+    program = start_program(bitmaps, "", start_menu_shortcuts()[0])
+    expect("the MSI's upgrade while the program runs", msi_command(upgrade_msi), REFUSED)
+    expect("the MSI's upgrade by hand while the program runs",
+           f'msiexec /i "{windows_path(upgrade_msi)}"', CANCELLED,
+           meanwhile=lambda: cancel_box("Windows Installer", "msi-program-running",
+                                        "msiexec.exe"))
+    expect("the MSI's removal while the program runs", removal_command(), REFUSED)
+    exit_program(program)
+    wipe("after the MSI", faults)
+    nothing_left(before, "the installers' meeting")
+    if faults:
+        raise Failure(f"{len(faults)} faults where the installers meet:\n  " +
+                      "\n  ".join(faults))
+
+
+def wipe(when, faults):
+    """Removes every Zelvarin there is with the removal its entry names, so that the next
+    meeting starts on a clean machine; what a removal fails at or leaves is a fault, removed
+    by hand."""
+    step(f"removing every Zelvarin {when}")
+    for _ in range(3):
+        if not zelvarin_entries():
+            break
+        command = removal_command()
+        if (code := exit_code(command)) != 0:
+            faults.append(f"{when}: {command} exited with {code}")
+    left = installation()
+    if any(left.values()):
+        faults.append(f"{when}: left after the removals: {left}")
+    for entry in zelvarin_entries():
+        wine("reg", "delete", rf"{UNINSTALL_LIST}\{entry}", "/f")
+    shutil.rmtree(INSTALL_DIR, ignore_errors=True)
+    for shortcut in start_menu_shortcuts():
+        shortcut.unlink()
+
+
 # Wine's own folder and the temporary folders change on their own.
 SKIPPED = {"windows", "Temp"}
 
 
 def main():
-    setup, msi, upgrade_msi, marker, assets = sys.argv[1:6]
-    shots = sys.argv[6] if len(sys.argv) > 6 else ""
+    setup, upgrade_setup, msi, upgrade_msi, marker, assets = sys.argv[1:7]
+    shots = sys.argv[7] if len(sys.argv) > 7 else ""
     if shots:
         Path(shots).mkdir(parents=True, exist_ok=True)
     version = re.search(r"zelvarin-(.+)-setup\.exe$", setup).group(1)
@@ -631,6 +793,7 @@ def main():
     main_window = whole_window_at_every_dpi(main_window, bitmaps, shots)
     exit_and_uninstall(main_window, before)
     msi_scenario(msi, upgrade_msi, bitmaps, before)
+    installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, shots)
     step("passed")
 
 
