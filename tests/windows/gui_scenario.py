@@ -39,8 +39,8 @@ UNINSTALL_KEY = UNINSTALL_LIST + r"\Zelvarin"
 # Run in place and waited for by cmd.exe, which then deletes what it cannot.
 QUIET_UNINSTALL = (r'"C:\windows\system32\cmd.exe" /d /s /c '
                    r'""C:\Program Files\Zelvarin\uninstall.exe" /S _?=C:\Program Files\Zelvarin'
-                   r'&& del "C:\Program Files\Zelvarin\uninstall.exe"'
-                   r' && rd "C:\Program Files\Zelvarin""')
+                   r'& if not errorlevel 1 del "C:\Program Files\Zelvarin\uninstall.exe"'
+                   r'& if not errorlevel 1 rd "C:\Program Files\Zelvarin""')
 # The exit codes deployment tools read: failed for good, and try again later.
 REFUSED, IN_USE, CANCELLED = 1603, 1618, 1602
 # Wine puts the MSI's all-users shortcut into the user's Start menu instead, which Windows
