@@ -1,5 +1,6 @@
 // The hicolor icons drawn from the application icon: every size, whole-factor blocks of the
-// icon's own pixels, and an error instead of a half set when the icon file is unusable.
+// icon's own pixels, the same images in the icon of the Windows program, and an error instead
+// of a half set when the icon file is unusable.
 #include "packaging/icons/hicolor_icons.h"
 
 #include <QImageReader>
@@ -20,10 +21,10 @@ QString icoPath()
     return QStringLiteral(ZELVARIN_ICO_PATH);
 }
 
-// The image of the given size in the ICO file, read here without the code under test.
-QImage icoImage(int size)
+// The image of the given size in an ICO file, read here without the code under test.
+QImage icoImage(int size, const QString &path = icoPath())
 {
-    QImageReader reader(icoPath(), "ico");
+    QImageReader reader(path, "ico");
     for (int i = 0; i < reader.imageCount(); ++i) {
         reader.jumpToImage(i);
         const QImage image = reader.read();
@@ -94,6 +95,7 @@ void TestHicolorIcons::everySizeIsABlockCopyOfTheIcon()
             }
         }
     }
+    QCOMPARE(icoImage(wanted.size, QStringLiteral(ZELVARIN_PROGRAM_ICO_PATH)), icon);
 }
 
 void TestHicolorIcons::sizesComeInTableOrder()

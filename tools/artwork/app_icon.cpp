@@ -1,5 +1,8 @@
 #include "tools/artwork/app_icon.h"
 
+#include "packaging/icons/hicolor_icons.h"
+
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -103,6 +106,38 @@ IconImage iconFromRows(const std::vector<const char *> &rows, QString &error)
 std::vector<IconImage> applicationIcon(QString &error)
 {
     return {iconFromRows(kLarge, error), iconFromRows(kSmall, error)};
+}
+
+IconImage enlarged(const IconImage &image, int factor)
+{
+    IconImage result;
+    result.width = image.width * factor;
+    result.height = image.height * factor;
+    for (int y = 0; y < result.height; ++y) {
+        for (int x = 0; x < result.width; ++x) {
+            const auto from = static_cast<std::size_t>(y / factor) * image.width + x / factor;
+            result.indices.push_back(image.indices[from]);
+            result.transparent.push_back(image.transparent[from]);
+        }
+    }
+    return result;
+}
+
+std::vector<IconImage> programIcon(QString &error)
+{
+    const std::vector<IconImage> sources = applicationIcon(error);
+    std::vector<IconImage> images;
+    for (const packaging::HicolorSize &size : packaging::kHicolorSizes) {
+        const auto source = std::find_if(sources.begin(), sources.end(), [&](const IconImage &i) {
+            return i.width == size.sourceSize;
+        });
+        if (source == sources.end()) {
+            error = QStringLiteral("no %1 x %1 image to enlarge").arg(size.sourceSize);
+            return {};
+        }
+        images.push_back(enlarged(*source, size.factor));
+    }
+    return images;
 }
 
 } // namespace zelvarin::artwork

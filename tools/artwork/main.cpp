@@ -84,21 +84,12 @@ public:
             saveWith(drawBackground(), dir.filePath(QStringLiteral("background.jpg")), "jpg", 90));
     }
 
-    void icon()
+    void icons()
     {
         QString error;
-        const std::vector<IconImage> images = applicationIcon(error);
-        if (!error.isEmpty()) {
-            fail(QStringLiteral("zelvarin.ico: ") + error);
-            return;
-        }
-        const IconFileResult file = encodeIcon4(images);
-        if (!file.error.isEmpty()) {
-            fail(QStringLiteral("zelvarin.ico: ") + file.error);
-            return;
-        }
-        store(QStringLiteral("zelvarin.ico"),
-              writeFile(dir.filePath(QStringLiteral("zelvarin.ico")), file.bytes), 4);
+        writeIcon(QStringLiteral("zelvarin.ico"), applicationIcon(error), error, true);
+        // Only enlargements of the images above: the contact sheet shows nothing new in it.
+        writeIcon(QStringLiteral("zelvarin-program.ico"), programIcon(error), error, false);
     }
 
     void faces()
@@ -123,6 +114,25 @@ public:
     }
 
 private:
+    void writeIcon(const QString &name, const std::vector<IconImage> &images, const QString &error,
+                   bool onSheet)
+    {
+        if (!error.isEmpty()) {
+            fail(name + QStringLiteral(": ") + error);
+            return;
+        }
+        const IconFileResult file = encodeIcon4(images);
+        if (!file.error.isEmpty()) {
+            fail(name + QStringLiteral(": ") + file.error);
+            return;
+        }
+        const QString written = writeFile(dir.filePath(name), file.bytes);
+        if (onSheet)
+            store(name, written, 4);
+        else if (!written.isEmpty())
+            fail(written);
+    }
+
     // Records a written file for the contact sheet, or its error.
     void store(const QString &name, const QString &error, int zoom = 1)
     {
@@ -163,7 +173,7 @@ int main(int argc, char **argv)
 
     Generator generator(args[1]);
     generator.background();
-    generator.icon();
+    generator.icons();
     generator.faces();
     generator.screenshots();
     const QString sheetError = saveWith(drawContactSheet(generator.sheetEntries()), args[2], "png");
