@@ -47,6 +47,11 @@ QRect OptionButton::captionRect() const
     return {kCaptionLeft, 0, width() - kCaptionLeft, height()};
 }
 
+QRect OptionButton::textRect() const
+{
+    return fontMetrics().boundingRect(captionRect(), kCaptionFlags, text());
+}
+
 void OptionButton::keyPressEvent(QKeyEvent *event)
 {
     int step = 0;
@@ -92,15 +97,13 @@ void OptionButton::paintEvent(QPaintEvent * /*event*/)
     option.rect = indicatorRect();
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
 
-    const QRect caption = captionRect();
     painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
-    QRect drawn;
-    painter.drawText(caption, kCaptionFlags, text(), &drawn);
+    painter.drawText(captionRect(), kCaptionFlags, text());
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = drawn.adjusted(-1, 0, 1, 0).intersected(rect());
+        focus.rect = textRect().adjusted(-1, 0, 1, 0).intersected(rect());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

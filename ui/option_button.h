@@ -20,6 +20,9 @@ public:
     // Unchecks even though the button is auto-exclusive (a new test clears every choice).
     void setValue(bool checked);
 
+    // Where the wrapped caption stands within the button.
+    QRect textRect() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -8,6 +8,7 @@
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -71,6 +72,7 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
         button->setFont(optionFont);
         button->setPalette(optionPalette);
         button->setGeometry(layout.options[indexOf(n)]);
+        button->installEventFilter(this);
         // Every way of choosing checks the button: a click, Space, an arrow key, and a screen
         // reader's toggle action (which emits no click). Checks made while drawing the view
         // are the view's own and go nowhere.
@@ -133,17 +135,40 @@ QRect QuestionFrame::borderRect() const
 void QuestionFrame::resizeEvent(QResizeEvent *event)
 {
     QGroupBox::resizeEvent(event);
-    clipToBorder();
+    fitAnswers();
 }
 
-void QuestionFrame::clipToBorder()
+bool QuestionFrame::eventFilter(QObject *watched, QEvent *event)
 {
-    // Some answers reach past the frame (question 7 to the right, the last answer of
-    // question 15 below): they keep their size, so their captions wrap as laid out, and are
-    // cut off at the border instead of painting over it.
+    // An answer's font decides how its text wraps.
+    if (event->type() == QEvent::FontChange)
+        fitAnswers();
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void QuestionFrame::fitAnswers()
+{
+    // Some answers reach past the frame (question 7 to the right, the last answer of question
+    // 15 below): they keep their size, so their captions wrap as laid out, and are cut off at
+    // the border instead of painting over it. Where an answer's text needs more height than
+    // the part of it inside the border, the answer takes the room to its right, which no frame
+    // uses, up to the border, when its text then needs fewer lines: Windows' hinted Arial (and
+    // Liberation Sans under Wine) is wider than its design, and wraps the last answer of
+    // question 15 onto a third line, 45 px where 39 are inside the border.
     const QRect inside = borderRect().adjusted(2, 2, -1, -1); // within both lines
-    for (OptionButton *button : m_options) {
-        const QRect shown = inside.intersected(button->geometry()).translated(-button->pos());
+    const FrameLayout &layout = frameLayouts()[static_cast<std::size_t>(m_index)];
+    for (OptionName n : kOptionNames) {
+        OptionButton *button = m_options[indexOf(n)];
+        const QRect designed = layout.options[indexOf(n)];
+        button->setGeometry(designed);
+        const int needed = button->textRect().height();
+        if (needed > inside.intersected(designed).height() && designed.right() < inside.right()) {
+            button->setGeometry(designed.adjusted(0, 0, inside.right() - designed.right(), 0));
+            if (button->textRect().height() >= needed)
+                button->setGeometry(designed);
+        }
+        const QRect placed = button->geometry();
+        const QRect shown = inside.intersected(placed).translated(-placed.topLeft());
         if (shown == button->rect())
             button->clearMask();
         else

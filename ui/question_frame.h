@@ -49,10 +49,11 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QRect borderRect() const;
-    void clipToBorder();
+    void fitAnswers();
     void drawOption(OptionName n, const OptionView &now, const OptionView &before);
     QString verdict(const FrameView &view) const;
 
