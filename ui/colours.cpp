@@ -6,6 +6,10 @@ namespace zelvarin::ui {
 
 QColor toQColor(Colour colour)
 {
+    // Pure red has 4.0:1 against the white of a frame, less than the 4.5:1 text needs: the
+    // wrong answer is drawn in the least darker red that has it.
+    if (colour == colours::kRed)
+        return {238, 0, 0};
     if (!isSystemColour(colour))
         return {redOf(colour), greenOf(colour), blueOf(colour)};
     const QPalette palette = QGuiApplication::palette();

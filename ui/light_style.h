@@ -4,13 +4,16 @@
 
 namespace zelvarin::ui {
 
-// The look the windows and pictures were drawn for: Fusion with its light palette, whatever
-// colour scheme or platform theme the desktop has. The marks are drawn in fixed colours on
-// fixed grounds (light cyan and salmon slots, white frames, the pictures' beige dialogs), so
-// everything left to the system must be the light face they were made against: a dark
-// scheme (qt6ct, GTK, Plasma) would put light text on the slots, fill every answer's dot and
-// darken About behind its black texts. Set as the application's style, it gives every window
-// and message box that palette, also over a palette the platform theme offers.
+// The look the windows and pictures were drawn for: the platform's own style on Windows,
+// Fusion elsewhere, with a fixed light palette, whatever colour scheme, platform theme or
+// High Contrast theme the desktop has. The marks are drawn in fixed colours on fixed grounds
+// (light cyan and salmon slots, white frames, the pictures' beige dialogs), so everything left
+// to the system must be the light face they were made against: a dark scheme (qt6ct, GTK,
+// Plasma) would put light text on the slots, fill every answer's dot and darken About behind
+// its black texts, and High Contrast on Windows put white text on the light buttons. Set as
+// the application's style, it gives every window and message box that palette, also over a
+// palette the platform theme offers. Every text of it keeps 4.5:1 against its ground, greyed
+// ones too.
 class LightStyle final : public QProxyStyle
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // The main window played by clicks and keys, offscreen, with every box answered at once.
 #include "quiz/question_bank.h"
 #include "tests/support/window_test_base.h"
+#include "ui/colours.h"
 #include "ui/picture_box.h"
 
 #include <QAccessible>
@@ -115,7 +116,8 @@ private slots:
         QVERIFY(cc->font().strikeOut());
         QVERIFY(!bb->font().strikeOut());
         // The marks keep their colours in the disabled frame: nothing is greyed.
-        QCOMPARE(cc->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(cc->palette().color(QPalette::Disabled, QPalette::WindowText),
+                 toQColor(colours::kRed));
         QCOMPARE(bb->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::blue));
         QVERIFY(m_form->findChild<QWidget *>(QStringLiteral("No(%1)").arg(q))
                     ->isVisibleTo(m_form->frame(q)));

@@ -469,6 +469,87 @@ def whole_window_at_every_dpi(main, bitmaps, shots):
     return start_program(bitmaps, shots)
 
 
+# What a Windows High Contrast theme writes: a black window, a near-black button face, white
+# text (also where the quiz's own look keeps light grounds).
+HIGH_CONTRAST = {"Window": "0 0 0", "WindowText": "255 255 255", "ButtonFace": "32 32 32",
+                 "ButtonText": "255 255 255", "Menu": "0 0 0", "MenuText": "255 255 255",
+                 "GrayText": "63 242 63", "Highlight": "26 235 255", "HighlightText": "0 0 0",
+                 "InfoWindow": "0 0 0", "InfoText": "255 255 255"}
+COLOURS_KEY = r"HKCU\Control Panel\Colors"
+
+
+def contrast(a, b):
+    """The contrast ratio of two colours, as WCAG defines it (1 to 21)."""
+    def luminance(p):
+        linear = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+                  for v in (c / 255 for c in p)]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    dark, light = sorted((luminance(a), luminance(b)))
+    return (light + 0.05) / (dark + 0.05)
+
+
+def text_contrast(screen, left, top, width, height):
+    """A text's contrast against its ground, in an area holding only them: the commonest colour
+    is the ground, the one farthest from it the core of the letters."""
+    pixels = list(screen.pixels_in(left, top, width, height))
+    ground = max(set(pixels), key=pixels.count)
+    return max(contrast(p, ground) for p in pixels)
+
+
+def readable_in_high_contrast(main, bitmaps, shots):
+    """Under a High Contrast theme every text of the main window, a marked question and About
+    keeps 4.5:1 against its ground."""
+    step("under High Contrast colours, every text at 4.5:1 or more")
+    exit_program(main)
+    saved = registry_values(COLOURS_KEY) or {}
+    for name, value in HIGH_CONTRAST.items():
+        wine("reg", "add", COLOURS_KEY, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
+    main = start_program(bitmaps, "")
+    faults = []
+
+    def check(name, screen, left, top, width, height):
+        if (ratio := text_contrast(screen, *main.at(left, top), width, height)) < 4.5:
+            faults.append(f"{name} has {ratio:.1f}:1")
+    screen = Image()
+    menu_height = geometry(main.window)[3] - CLIENT_H
+    check("the menu bar", screen, 4, 3 - menu_height, 90, menu_height - 6)
+    for n, left in ((4, 20), (1, 207), (2, 396), (3, 590)):
+        check(f"Command{n}", screen, left + 12, 509, 130, 15)
+    check("Въпрос:", screen, 20, 5, 60, 16)
+    check("Отговор:", screen, 20, 25, 67, 16)
+    key(main.window, "F2")
+    question = main.wait_for_new_question("a question under High Contrast", set())
+    wrong = next(o for o in OPTION_NAMES if o != QUESTION_KEYS[question])
+    main.choose(question, wrong)
+    main.click(ACCEPT)
+    screen = wait_for_screen("the wrong answer marked",
+                             lambda s: "red" in main.option_marks(s, question))
+    screenshot("high-contrast-marked", main.window, shots)
+    check(f"the caption of question {question}", screen, FRAME_X + 10, FRAME_Y + 2, 60, 14)
+    check("the first result slot", screen, 119, 28, 79, 15)
+    for option, (left, top, width, height) in zip(OPTION_NAMES, QUESTIONS[question][1:]):
+        check(f"answer {option} of question {question}", screen, FRAME_X + left + 16,
+              FRAME_Y + top, min(width, FRAME_W - left) - 16, min(height, FRAME_H - top - 4))
+    about = open_about(main, "")
+    x, y, _w, _h = geometry(about)
+    screenshot("high-contrast-about", about, shots)
+    screen = Image()
+    for name, (left, top, width, height) in {
+            "lblTitle": (70, 16, 259, 32), "lblVersion": (70, 52, 259, 15),
+            "lblDescription": (70, 75, 304, 78), "lblDisclaimer": (17, 175, 258, 55),
+            "cmdOK": (291, 179, 72, 15), "cmdSysInfo": (290, 209, 71, 15)}.items():
+        check(f"About's {name}", screen, x + left - main.left, y + top - main.top, width, height)
+    key(about, "Escape")
+    wait_for("the About window to close", lambda: not visible_windows("^About Zelvarin$"))
+    exit_program(main)
+    for name in HIGH_CONTRAST:
+        if name in saved:
+            wine("reg", "add", COLOURS_KEY, "/v", name, "/t", "REG_SZ", "/d", saved[name], "/f")
+    if faults:
+        raise Failure("under High Contrast colours: " + "; ".join(faults))
+    return start_program(bitmaps, "")
+
+
 def open_about(main, shots):
     step("About, from the menu bar")
     # The menu bar by keyboard: Alt opens it on "Тест", Right moves to "за Zelvarin".
@@ -791,6 +872,7 @@ def main():
     about = open_about(main_window, shots)
     system_info(main_window, about, marker, shots)
     main_window = whole_window_at_every_dpi(main_window, bitmaps, shots)
+    main_window = readable_in_high_contrast(main_window, bitmaps, shots)
     exit_and_uninstall(main_window, before)
     msi_scenario(msi, upgrade_msi, bitmaps, before)
     installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, shots)
