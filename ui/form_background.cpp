@@ -1,7 +1,6 @@
 #include "ui/form_background.h"
 
 #include "ui/colours.h"
-#include "ui/twips.h"
 
 #include <QImageReader>
 #include <QPaintEvent>
@@ -26,7 +25,7 @@ FormBackground::FormBackground(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1Client"));
-    setFixedSize(px(11430), px(8145));
+    setFixedSize(kClientSize);
     m_decoding = std::async(std::launch::async, readVisiblePart,
                             QStringLiteral(":/assets/background.jpg"), size());
 }

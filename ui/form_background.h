@@ -1,11 +1,17 @@
 #pragma once
 
+#include "ui/twips.h"
+
 #include <QImage>
+#include <QSize>
 #include <QWidget>
 
 #include <future>
 
 namespace zelvarin::ui {
+
+// The client area's size as designed, 11430 x 8145 twips.
+inline constexpr QSize kClientSize{px(11430), px(8145)};
 
 // The main window's client area: the pale-yellow back colour, the background picture at
 // its natural size from the top-left corner, and the separator line under the strip.
