@@ -474,82 +474,67 @@ def whole_window_at_every_dpi(main, bitmaps, shots):
     return start_program(bitmaps, shots)
 
 
-# What a Windows High Contrast theme writes: a black window, a near-black button face, white
-# text (also where the quiz's own look keeps light grounds).
+# What a High Contrast theme writes: black windows, a near-black button face, white text.
 HIGH_CONTRAST = {"Window": "0 0 0", "WindowText": "255 255 255", "ButtonFace": "32 32 32",
                  "ButtonText": "255 255 255", "Menu": "0 0 0", "MenuText": "255 255 255",
-                 "GrayText": "63 242 63", "Highlight": "26 235 255", "HighlightText": "0 0 0",
-                 "InfoWindow": "0 0 0", "InfoText": "255 255 255"}
+                 "GrayText": "63 242 63", "Highlight": "26 235 255", "HighlightText": "0 0 0"}
 COLOURS_KEY = r"HKCU\Control Panel\Colors"
-
-
-def contrast(a, b):
-    """The contrast ratio of two colours, as WCAG defines it (1 to 21)."""
-    def luminance(p):
-        linear = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
-                  for v in (c / 255 for c in p)]
-        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
-    dark, light = sorted((luminance(a), luminance(b)))
-    return (light + 0.05) / (dark + 0.05)
+# Areas holding one text each on its ground: the main window's, as its client area has them
+# (the menu bar above it), a marked question's, relative to the frame, and About's.
+MAIN_TEXTS = {"the menu bar": (4, -16, 90, 12), "Въпрос:": (20, 5, 60, 16),
+              "Отговор:": (20, 25, 67, 16), **{f"Command{n}": (x + 12, 509, 130, 15) for n, x
+                                               in ((4, 20), (1, 207), (2, 396), (3, 590))}}
+ABOUT_TEXTS = {"lblTitle": (70, 16, 259, 32), "lblVersion": (70, 52, 259, 15),
+               "lblDescription": (70, 75, 304, 78), "lblDisclaimer": (17, 175, 258, 55),
+               "cmdOK": (291, 179, 72, 15), "cmdSysInfo": (290, 209, 71, 15)}
 
 
 def text_contrast(screen, left, top, width, height):
-    """A text's contrast against its ground, in an area holding only them: the commonest colour
-    is the ground, the one farthest from it the core of the letters."""
+    """WCAG's contrast of the commonest colour of the area (the ground) and the one farthest
+    from it (the letters' core)."""
+    def luminance(p):
+        return sum(w * (v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4)
+                   for w, v in zip((0.2126, 0.7152, 0.0722), (c / 255 for c in p))) + 0.05
     pixels = list(screen.pixels_in(left, top, width, height))
-    ground = max(set(pixels), key=pixels.count)
-    return max(contrast(p, ground) for p in pixels)
+    ground = luminance(max(set(pixels), key=pixels.count))
+    return max(max(luminance(p), ground) / min(luminance(p), ground) for p in pixels)
 
 
 def readable_in_high_contrast(main, bitmaps, shots):
-    """Under a High Contrast theme every text of the main window, a marked question and About
-    keeps 4.5:1 against its ground."""
+    """Under High Contrast colours every text keeps 4.5:1 against its ground: the idle main
+    window, a wrongly answered question (its caption, answers and slot), About."""
     step("under High Contrast colours, every text at 4.5:1 or more")
     exit_program(main)
     saved = registry_values(COLOURS_KEY) or {}
     for name, value in HIGH_CONTRAST.items():
         wine("reg", "add", COLOURS_KEY, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
     main = start_program(bitmaps, "")
-    faults = []
-
-    def check(name, screen, left, top, width, height):
-        if (ratio := text_contrast(screen, *main.at(left, top), width, height)) < 4.5:
-            faults.append(f"{name} has {ratio:.1f}:1")
     screen = Image()
-    menu_height = geometry(main.window)[3] - CLIENT_H
-    check("the menu bar", screen, 4, 3 - menu_height, 90, menu_height - 6)
-    for n, left in ((4, 20), (1, 207), (2, 396), (3, 590)):
-        check(f"Command{n}", screen, left + 12, 509, 130, 15)
-    check("Въпрос:", screen, 20, 5, 60, 16)
-    check("Отговор:", screen, 20, 25, 67, 16)
+    texts = {name: (screen, *main.at(x, y), w, h) for name, (x, y, w, h) in MAIN_TEXTS.items()}
     key(main.window, "F2")
     question = main.wait_for_new_question("a question under High Contrast", set())
-    wrong = next(o for o in OPTION_NAMES if o != QUESTION_KEYS[question])
-    main.choose(question, wrong)
+    main.choose(question, next(o for o in OPTION_NAMES if o != QUESTION_KEYS[question]))
     main.click(ACCEPT)
     screen = wait_for_screen("the wrong answer marked",
                              lambda s: "red" in main.option_marks(s, question))
     screenshot("high-contrast-marked", main.window, shots)
-    check(f"the caption of question {question}", screen, FRAME_X + 10, FRAME_Y + 2, 60, 14)
-    check("the first result slot", screen, 119, 28, 79, 15)
-    for option, (left, top, width, height) in zip(OPTION_NAMES, QUESTIONS[question][1:]):
-        check(f"answer {option} of question {question}", screen, FRAME_X + left + 16,
-              FRAME_Y + top, min(width, FRAME_W - left) - 16, min(height, FRAME_H - top - 4))
+    texts["the first slot"] = (screen, *main.at(119, 28), 79, 15)
+    for name, (x, y, w, h) in [("caption", (10, 2, 60, 14)), *(
+            (o, (x + 16, y, min(w, FRAME_W - x) - 16, min(h, FRAME_H - y - 4)))
+            for o, (x, y, w, h) in zip(OPTION_NAMES, QUESTIONS[question][1:]))]:
+        texts[f"{name} of question {question}"] = (screen, *main.at(FRAME_X + x, FRAME_Y + y), w, h)
     about = open_about(main, "")
-    x, y, _w, _h = geometry(about)
     screenshot("high-contrast-about", about, shots)
-    screen = Image()
-    for name, (left, top, width, height) in {
-            "lblTitle": (70, 16, 259, 32), "lblVersion": (70, 52, 259, 15),
-            "lblDescription": (70, 75, 304, 78), "lblDisclaimer": (17, 175, 258, 55),
-            "cmdOK": (291, 179, 72, 15), "cmdSysInfo": (290, 209, 71, 15)}.items():
-        check(f"About's {name}", screen, x + left - main.left, y + top - main.top, width, height)
+    left, top, screen = *geometry(about)[:2], Image()
+    texts.update({f"About's {name}": (screen, left + x, top + y, w, h)
+                  for name, (x, y, w, h) in ABOUT_TEXTS.items()})
     key(about, "Escape")
     wait_for("the About window to close", lambda: not visible_windows("^About Zelvarin$"))
     exit_program(main)
-    for name in HIGH_CONTRAST:
-        if name in saved:
-            wine("reg", "add", COLOURS_KEY, "/v", name, "/t", "REG_SZ", "/d", saved[name], "/f")
+    for name in HIGH_CONTRAST.keys() & saved.keys():
+        wine("reg", "add", COLOURS_KEY, "/v", name, "/t", "REG_SZ", "/d", saved[name], "/f")
+    faults = [f"{name} has {ratio:.1f}:1" for name, area in texts.items()
+              if (ratio := text_contrast(*area)) < 4.5]
     if faults:
         raise Failure("under High Contrast colours: " + "; ".join(faults))
     return start_program(bitmaps, "")
@@ -718,41 +703,12 @@ def msi_scenario(msi, upgrade_msi, bitmaps, before):
 # --- The two installers meet ------------------------------------------------------------
 
 def installation():
-    """Everything an installation is: its files and their contents, the Start-menu shortcuts
-    and the entries of the list of installed programs with all their values."""
+    """An installation: its files with their contents, its shortcuts, its entries' values."""
     files = {p.name: hashlib.sha256(p.read_bytes()).hexdigest()
              for p in INSTALL_DIR.iterdir()} if INSTALL_DIR.is_dir() else {}
-    shortcuts = sorted(str(p.relative_to(DRIVE_C)) for p in start_menu_shortcuts())
-    return {"files": files, "shortcuts": shortcuts,
+    return {"files": files, "shortcuts": sorted(map(str, start_menu_shortcuts())),
             "entries": {key: registry_values(rf"{UNINSTALL_LIST}\{key}")
                         for key in zelvarin_entries()}}
-
-
-def differences(was, now):
-    """What changed from one installation to another, in a few words."""
-    def change(old, new):
-        return "added" if old is None else "removed" if new is None else f"{old} -> {new}"
-    said = []
-    for part in ("files", "entries"):
-        for name in sorted(was[part].keys() | now[part].keys()):
-            old, new = was[part].get(name), now[part].get(name)
-            if old != new and part == "entries" and old and new:
-                said += [f"{name} {value} {change(old.get(value), new.get(value))}"
-                         for value in sorted(old.keys() | new.keys())
-                         if old.get(value) != new.get(value)]
-            elif old != new:
-                said.append(f"{name} {'rewritten' if old and new else change(old, new)}")
-    said += [f"shortcut {path} {'removed' if path in was['shortcuts'] else 'added'}"
-             for path in sorted(set(was["shortcuts"]) ^ set(now["shortcuts"]))]
-    return "; ".join(said)
-
-
-def setup_command(setup):
-    return f'"{windows_path(setup)}" /S'
-
-
-def msi_command(msi):
-    return f'msiexec /i "{windows_path(msi)}" /qn'
 
 
 def removal_command():
@@ -764,69 +720,59 @@ def removal_command():
 
 
 def installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, shots):
-    """One Zelvarin whichever installer put it there; nothing changed, and an exit code that
-    says so, while the program runs or where the other installer or a newer version is there.
-    Every fault is collected, so that one run names them all."""
+    """One Zelvarin whichever installer put it there; nothing changed, and an exit code saying
+    so, while the program runs, where the other installer or a newer version is there. Every
+    fault is collected, so that one run names them all."""
     faults = []
 
     def expect(what, command, code, changes=False, **kwargs):
         step(f"{what}: exit code {code}{'' if changes else ', nothing changed'}")
         was = installation()
-        got = exit_code(command, **kwargs)
-        if got != code:
+        if (got := exit_code(command, **kwargs)) != code:
             faults.append(f"{what}: exit code {got}, not {code}")
-        now = installation()
-        if not changes and now != was:
-            faults.append(f"{what}: {differences(was, now)}")
-        return now
+        if not changes and (now := installation()) != was:
+            faults.append(f"{what}: its {', '.join(p for p in was if was[p] != now[p])} changed"
+                          + f" (versions {versions(was)} -> {versions(now)})")
 
-    def cancel_box(title, shot, installer):
-        """Closes the box that says to close the quiz first. The installer's own window instead,
-        or nothing, is a fault, and the installer is then ended by force. Found by the
-        installer's class: xdotool cannot match the Cyrillic names Wine gives its windows."""
-        by_class = ["search", "--onlyvisible", "--class", "^" + re.escape(installer) + "$"]
-        try:
-            box = int(wait_for(f"a window of {installer}",
-                               lambda: xdotool(*by_class, check=False))[0])
-            screenshot(shot, box, shots)
-            name = run(["xdotool", "getwindowname", str(box)]).stdout.decode().strip()
-            if name == title and geometry(box)[2] < 480:
-                key(box, "Escape")
-                return
-            faults.append(f"{installer} showed '{name}', not a box to close the quiz first")
-        except Failure as failure:
-            faults.append(f"no box '{title}' while the program runs: {failure}")
-        wine("taskkill", "/f", "/im", installer, check=False)
+    def cancel_box(installer, shot):
+        """Closes the box saying to close the quiz first; the installer's own window or none is
+        a fault. Found by class: xdotool cannot match the Cyrillic names Wine gives windows."""
+        windows = ["search", "--onlyvisible", "--class", "^" + re.escape(Path(installer).name)]
+        box = wait_for("the installer's window", lambda: xdotool(*windows, check=False))[0]
+        screenshot(shot, box, shots)
+        if geometry(box)[2] < 480:
+            return key(box, "Escape")
+        faults.append(f"{Path(installer).name} showed no box to close the quiz first")
+        return wine("taskkill", "/f", "/im", Path(installer).name, check=False)
+
+    def versions(installed):
+        return {key: values.get("DisplayVersion") for key, values in installed["entries"].items()}
+
+    def silent(installer):
+        return (f'"{windows_path(installer)}" /S' if installer.endswith(".exe")
+                else f'msiexec /i "{windows_path(installer)}" /qn')
 
     wipe("before the installers meet", faults)
-    upgrade_version = re.search(r"zelvarin-(.+)-setup\.exe$", Path(upgrade_setup).name).group(1)
-    expect("the setup", setup_command(setup), 0, changes=True)
+    expect("the setup", silent(setup), 0, changes=True)
     program = start_program(bitmaps, "")
-    expect("the setup's upgrade while the program runs", setup_command(upgrade_setup), IN_USE)
-    bulgarian = dict(os.environ, LANG="bg_BG.UTF-8", LC_ALL="bg_BG.UTF-8")
-    expect("the setup's upgrade by hand while the program runs",
-           f'"{windows_path(upgrade_setup)}"', IN_USE, env=bulgarian,
-           meanwhile=lambda: cancel_box("Инсталиране на Zelvarin", "setup-program-running",
-                                        Path(upgrade_setup).name))
+    expect("the setup's upgrade while the program runs", silent(upgrade_setup), IN_USE)
+    expect("the setup's upgrade by hand while the program runs", silent(upgrade_setup)[:-3],
+           IN_USE, env=dict(os.environ, LANG="bg_BG.UTF-8", LC_ALL="bg_BG.UTF-8"),
+           meanwhile=lambda: cancel_box(upgrade_setup, "setup-program-running"))
     expect("the setup's silent removal while the program runs", removal_command(), IN_USE)
     exit_program(program)
-    now = expect("the setup's upgrade", setup_command(upgrade_setup), 0, changes=True)
-    version = (now["entries"].get("Zelvarin") or {}).get("DisplayVersion")
-    if version != upgrade_version:
-        faults.append(f"the setup's upgrade left version {version}, not {upgrade_version}")
-    expect("the setup's downgrade", setup_command(setup), REFUSED)
-    expect("the MSI where the setup has installed Zelvarin", msi_command(msi), REFUSED)
+    expect("the setup's upgrade", silent(upgrade_setup), 0, changes=True)
+    if registry_values(UNINSTALL_KEY).get("DisplayVersion") != msi_identity(upgrade_msi)[0]:
+        faults.append("the setup's upgrade left the version as it was")
+    expect("the setup's downgrade", silent(setup), REFUSED)
+    expect("the MSI where the setup has installed Zelvarin", silent(msi), REFUSED)
     wipe("after the setup", faults)
-
-    expect("the MSI", msi_command(msi), 0, changes=True)
-    expect("the setup where the MSI has installed Zelvarin", setup_command(upgrade_setup),
-           REFUSED)
+    expect("the MSI", silent(msi), 0, changes=True)
+    expect("the setup where the MSI has installed Zelvarin", silent(upgrade_setup), REFUSED)
     program = start_program(bitmaps, "", start_menu_shortcuts()[0])
-    expect("the MSI's upgrade while the program runs", msi_command(upgrade_msi), REFUSED)
-    expect("the MSI's upgrade by hand while the program runs",
-           f'msiexec /i "{windows_path(upgrade_msi)}"', CANCELLED,
-           meanwhile=lambda: cancel_box("Windows Installer", "msi-program-running",
-                                        "msiexec.exe"))
+    expect("the MSI's upgrade while the program runs", silent(upgrade_msi), REFUSED)
+    expect("the MSI's upgrade by hand while the program runs", silent(upgrade_msi)[:-4],
+           CANCELLED, meanwhile=lambda: cancel_box("msiexec.exe", "msi-program-running"))
     expect("the MSI's removal while the program runs", removal_command(), REFUSED)
     exit_program(program)
     wipe("after the MSI", faults)
@@ -837,18 +783,13 @@ def installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, sho
 
 
 def wipe(when, faults):
-    """Removes every Zelvarin there is with the removal its entry names, so that the next
-    meeting starts on a clean machine; what a removal fails at or leaves is a fault, removed
-    by hand."""
+    """Removes every Zelvarin with the removal its entry names, so that the next meeting starts
+    on a clean machine; what a removal fails at or leaves is a fault, and removed by hand."""
     step(f"removing every Zelvarin {when}")
     for _ in range(3):
-        if not zelvarin_entries():
-            break
-        command = removal_command()
-        if (code := exit_code(command)) != 0:
+        if zelvarin_entries() and (code := exit_code(command := removal_command())) != 0:
             faults.append(f"{when}: {command} exited with {code}")
-    left = installation()
-    if any(left.values()):
+    if any((left := installation()).values()):
         faults.append(f"{when}: left after the removals: {left}")
     for entry in zelvarin_entries():
         wine("reg", "delete", rf"{UNINSTALL_LIST}\{entry}", "/f")
