@@ -594,9 +594,22 @@ def system_info(main, about, marker, shots):
     wait_for("the About window to close", lambda: not visible_windows("^About Zelvarin$"))
 
 
+def program_running():
+    """Whether a zelvarin.exe runs under Wine: its window may be gone before the process, and
+    until the process has ended Windows lets nobody replace or remove the file."""
+    for cmdline in Path("/proc").glob("[0-9]*/cmdline"):
+        try:
+            if re.search(rb"\\zelvarin\.exe\b", cmdline.read_bytes(), re.IGNORECASE):
+                return True
+        except OSError:  # the process ended meanwhile
+            pass
+    return False
+
+
 def exit_program(main):
     main.click(EXIT)
     wait_for("the main window to close", lambda: main.window not in visible_windows("^Zelvarin$"))
+    wait_for("zelvarin.exe to end", lambda: not program_running())
 
 
 def nothing_left(before, what):
@@ -612,7 +625,8 @@ def exit_and_uninstall(main, before):
     step("Exit, then uninstalling with the entry's QuietUninstallString")
     exit_program(main)
     shutil.rmtree(DRIVE_C / "zelvarin check")
-    # As a deployment tool runs it, then at once the next step, with no waiting for stragglers.
+    # As a deployment tool runs it once the pupil has ended the quiz, then at once the next
+    # step, with no waiting for stragglers.
     code = exit_code(registry_values(UNINSTALL_KEY)["QuietUninstallString"])
     if code != 0:
         raise Failure(f"the silent uninstall exited with {code}")
