@@ -132,12 +132,16 @@ package-arm64:
 
 # The arm64 package checked as a file; the tests built in the same folder and run under
 # qemu-aarch64: the quiz, the launcher, the assets, the icons, the offscreen windows, and the
-# real program read by a screen reader and driven under openbox (through binfmt_misc). Left
-# out: ui_look, whose program starts itself again, which under qemu-user it cannot find, and
-# the stress tests, which outlast their 300 s in emulation. Then the package installed,
+# real program read by a screen reader, driven under openbox and placed by sway (through
+# binfmt_misc). Left out: ui_look, whose program starts itself again, which under qemu-user it
+# cannot find; the stress tests, which outlast their 300 s in emulation; and the Wayland lock
+# check, which types a whole test at once and then times the grade box's focus: emulated on a
+# loaded machine about one run in four fails (none of ten natively under the same load), as
+# the emulated program answers sway's focus changes seconds late. Its code is the same on
+# every architecture, and `make test` runs it. Then the package installed,
 # started and played by keys in an arm64 Debian 13 chroot under qemu, kept in
 # /var/cache/zelvarin like the amd64 one.
-ARM64_LEFT_OUT := ^(ui_look|stress_.*)$$
+ARM64_LEFT_OUT := ^(ui_look|stress_.*|wayland_lock)$$
 check-arm64: package-arm64
 	@scripts/ensure-packages @check-package
 	packaging/check-package $(PACKAGE_BUILD_ARM64) arm64
