@@ -97,8 +97,9 @@ def step(text):
 def run(args, timeout=120, check=True):
     result = subprocess.run(args, capture_output=True, timeout=timeout, check=False)
     if check and result.returncode != 0:
-        raise Failure(f"{' '.join(map(str, args))} exited with {result.returncode}: "
-                      f"{result.stderr.decode(errors='replace').strip()}")
+        # Wine's own tools (reg, msiexec) say what failed on stdout, not stderr.
+        said = (result.stderr or result.stdout).decode(errors="replace").strip()
+        raise Failure(f"{' '.join(map(str, args))} exited with {result.returncode}: {said}")
     return result
 
 
