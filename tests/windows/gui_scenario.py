@@ -94,13 +94,21 @@ def step(text):
     print(f"check-windows-gui: {text}", flush=True)
 
 
+def said(result):
+    """What a failed command said: Wine's own tools (reg, msiexec) say it on stdout."""
+    return (result.stderr or result.stdout).decode(errors="replace").strip()
+
+
+def checked(args, result):
+    if result.returncode != 0:
+        raise Failure(f"{' '.join(map(str, args))} exited with {result.returncode}: "
+                      f"{said(result)}")
+    return result
+
+
 def run(args, timeout=120, check=True):
     result = subprocess.run(args, capture_output=True, timeout=timeout, check=False)
-    if check and result.returncode != 0:
-        # Wine's own tools (reg, msiexec) say what failed on stdout, not stderr.
-        said = (result.stderr or result.stdout).decode(errors="replace").strip()
-        raise Failure(f"{' '.join(map(str, args))} exited with {result.returncode}: {said}")
-    return result
+    return checked(args, result) if check else result
 
 
 def wine(*args, timeout=120, check=True):
@@ -134,14 +142,12 @@ def wait_for(what, probe, timeout=60):
 def xdotool(*args, check=True):
     """A search reads every window's name, and xdotool ends with BadWindow where one of them
     closes meanwhile, as a program just started or ended does: it is asked again."""
+    command = ["xdotool", *map(str, args)]
     for _ in range(5):
-        result = run(["xdotool", *map(str, args)], timeout=30, check=False)
+        result = run(command, timeout=30, check=False)
         if args[0] != "search" or b"BadWindow" not in result.stderr:
             break
-    if check and result.returncode != 0:
-        raise Failure(f"xdotool {' '.join(map(str, args))} exited with {result.returncode}: "
-                      f"{result.stderr.decode(errors='replace').strip()}")
-    return result.stdout.decode().split()
+    return (checked(command, result) if check else result).stdout.decode().split()
 
 
 def visible_windows(name_regex):
@@ -547,10 +553,8 @@ def readable_in_high_contrast(main, bitmaps, shots):
             for o, (x, y, w, h) in zip(OPTION_NAMES, QUESTIONS[question][1:]))]:
         texts[f"{name} of question {question}"] = (screen, *main.at(FRAME_X + x, FRAME_Y + y), w, h)
     about = open_about(main, "")
-    left, top = geometry(about)[:2]
-    screen = wait_for_drawn("About under High Contrast", [
-        (left + x, top + y, w, h) for x, y, w, h in ABOUT_TEXTS.values()])
     screenshot("high-contrast-about", about, shots)
+    left, top, screen = *geometry(about)[:2], Image()
     texts.update({f"About's {name}": (screen, left + x, top + y, w, h)
                   for name, (x, y, w, h) in ABOUT_TEXTS.items()})
     key(about, "Escape")
@@ -571,9 +575,11 @@ def open_about(main, shots):
     key(main.window, "alt")
     key(main.window, "Right", "Return")
     about = new_window("the About window", "^About Zelvarin$", [])
-    _x, _y, w, h = geometry(about)
-    if (w, h) != (ABOUT_W, ABOUT_H):
-        raise Failure(f"the About window is {w}x{h}, not {ABOUT_W}x{ABOUT_H}")
+    left, top, width, height = geometry(about)
+    if (width, height) != (ABOUT_W, ABOUT_H):
+        raise Failure(f"the About window is {width}x{height}, not {ABOUT_W}x{ABOUT_H}")
+    wait_for_drawn("the About window", [(left + x, top + y, w, h)
+                                        for x, y, w, h in ABOUT_TEXTS.values()])
     screenshot("about", about, shots)
     return about
 
@@ -679,14 +685,11 @@ def zelvarin_entries():
     """The keys of the list of installed programs that name Zelvarin."""
     # The list is always there. Wine's reg once failed on it in CI (exit code 1) while a
     # refused setup ended; what it says then is shown, and it is asked again.
-    for _ in range(2):
-        result = wine("reg", "query", UNINSTALL_LIST, check=False)
-        if result.returncode == 0:
-            break
-        step(f"reg query {UNINSTALL_LIST} failed ({result.returncode}): "
-             f"{(result.stderr + result.stdout).decode(errors='replace').strip()}; asked again")
-    else:
-        raise Failure(f"reg query {UNINSTALL_LIST} failed twice")
+    result = wine("reg", "query", UNINSTALL_LIST, check=False)
+    if result.returncode != 0:
+        step(f"reg query {UNINSTALL_LIST} exited with {result.returncode}: {said(result)};"
+             " asked again")
+        result = wine("reg", "query", UNINSTALL_LIST)
     listing = result.stdout.decode("utf-8", errors="replace")
     # Its subkeys, by their full names; the key itself is named only when it has values.
     keys = [line.strip() for line in listing.replace("\r", "").splitlines()
