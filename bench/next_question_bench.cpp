@@ -6,6 +6,8 @@
 #include "ui/main_window.h"
 #include "ui/option_button.h"
 #include "ui/question_frame.h"
+#include "ui/quiz_page.h"
+#include "ui/window_lock.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -131,17 +133,17 @@ int main(int argc, char *argv[])
     std::vector<double> toFrameDone;
     int timeouts = 0;
     while (static_cast<int>(toPaint.size()) < samples && timeouts < 10) {
-        const zelvarin::ViewState &view = form.engine().view();
-        const zelvarin::TestState &test = form.engine().test();
+        const zelvarin::ViewState &view = form.page().engine().view();
+        const zelvarin::TestState &test = form.page().engine().test();
         if (!view.Command1Enabled && !view.Command2Enabled) {
             timeouts += step(newTest) ? 0 : 1;
         } else if (view.Command1Enabled) {
             const int shown = test.QuestionOrder[static_cast<std::size_t>(*test.CurrentStep)];
-            form.frame(shown)->option(zelvarin::OptionName::aa)->click();
+            form.page().frame(shown)->option(zelvarin::OptionName::aa)->click();
             timeouts += step(accept) ? 0 : 1;
         } else {
             const int coming = test.QuestionOrder[static_cast<std::size_t>(*test.CurrentStep + 1)];
-            paint.arm(form.frame(coming), false);
+            paint.arm(form.page().frame(coming), false);
             const Clock::time_point start = Clock::now();
             click(next);
             const std::optional<Clock::time_point> painted = paint.wait();

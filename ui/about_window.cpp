@@ -1,11 +1,9 @@
 #include "ui/about_window.h"
 
 #include "sysinfo/sysinfo_launcher.h"
-#include "ui/bring_forward.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -113,17 +111,6 @@ void AboutWindow::done(int result)
 {
     if (!m_launching)
         QDialog::done(result);
-}
-
-void AboutWindow::changeEvent(QEvent *event)
-{
-    QDialog::changeEvent(event);
-    // The System Info box holds the keyboard over this window, as this window does over the
-    // main window.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        if (QWidget *box = QApplication::activeModalWidget(); box != nullptr && box != this)
-            bringForwardLater(*box);
-    }
 }
 
 void AboutWindow::loadIdentity()

@@ -2,8 +2,10 @@
 
 #include "ui/window_system.h"
 
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace zelvarin::ui {
 
@@ -25,6 +27,49 @@ void bringForward(QWidget &window)
     window.activateWindow();
 }
 
+// Qt tells only the native window, not the widget, that its own title bar's minimise or
+// maximise button was pressed. Maximised, the compositor moves the window into the corner;
+// minimised, no compositor hands it back to the program, and weston has no taskbar to bring
+// it back from, so it is shown anew.
+class NormalKeeper final : public QObject
+{
+public:
+    explicit NormalKeeper(QWidget &window)
+        : QObject(&window)
+        , m_window(window)
+    {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The native window exists once the widget is shown.
+        if (watched == &m_window && event->type() == QEvent::Show && !m_watching &&
+            m_window.windowHandle() != nullptr) {
+            m_watching = true;
+            connect(m_window.windowHandle(), &QWindow::windowStateChanged, this,
+                    &NormalKeeper::putBack, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void putBack(Qt::WindowState state)
+    {
+        if (state != Qt::WindowMinimized && state != Qt::WindowMaximized)
+            return;
+        m_window.setWindowState(Qt::WindowNoState);
+        if (state == Qt::WindowMinimized) {
+            m_window.hide();
+            m_window.show();
+        }
+    }
+
+    QWidget &m_window;
+    bool m_watching = false;
+};
+
 } // namespace
 
 void bringForwardLater(QWidget &window)
@@ -38,6 +83,12 @@ void bringForwardLater(QWidget &window)
                 bringForward(*target);
         },
         Qt::QueuedConnection);
+}
+
+void keepNormal(QWidget &window)
+{
+    if (onWayland())
+        new NormalKeeper(window); // the window owns it
 }
 
 } // namespace zelvarin::ui

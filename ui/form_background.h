@@ -15,7 +15,7 @@ inline constexpr QSize kClientSize{px(11430), px(8145)};
 
 // The main window's client area: the pale-yellow back colour, the background picture at
 // its natural size from the top-left corner, and the separator line under the strip.
-class FormBackground final : public QWidget
+class FormBackground : public QWidget
 {
     Q_OBJECT
 

@@ -66,12 +66,10 @@ protected:
 private:
     QMargins frameMargins() const;
     QSize sizeWithin(const QSize &room) const;
-    void keepNormal(Qt::WindowState state);
 
     QWidget &m_window;
     QScrollArea *m_scroller;
     bool m_placedFramed = false;
-    bool m_keptNormal = false;
 };
 
 void WindowPlacement::place()
@@ -154,29 +152,7 @@ bool WindowPlacement::eventFilter(QObject *watched, QEvent *event)
         m_placedFramed = true;
         place();
     }
-    if (watched == &m_window && event->type() == QEvent::Show && onWayland() && !m_keptNormal &&
-        m_window.windowHandle() != nullptr) {
-        m_keptNormal = true;
-        connect(m_window.windowHandle(), &QWindow::windowStateChanged, this,
-                &WindowPlacement::keepNormal, Qt::QueuedConnection);
-    }
     return QObject::eventFilter(watched, event);
-}
-
-void WindowPlacement::keepNormal(Qt::WindowState state)
-{
-    // Qt puts minimise and maximise buttons on the title bar it draws itself (under weston and
-    // mutter), whatever the window's flags, and tells only the window, not the widget, that
-    // one was pressed; the fixed window is put back at once. Maximised, the compositor moves
-    // it into the corner; minimised, no compositor hands it back to the program, and weston
-    // has no taskbar to bring it back from, so it is shown anew.
-    if (state != Qt::WindowMinimized && state != Qt::WindowMaximized)
-        return;
-    m_window.setWindowState(Qt::WindowNoState);
-    if (state == Qt::WindowMinimized) {
-        m_window.hide();
-        m_window.show();
-    }
 }
 
 QMargins WindowPlacement::frameMargins() const

@@ -224,7 +224,7 @@ private:
             m_faults.append(what);
     }
 
-    QDialog *about() const { return m_form->aboutWindow(); }
+    QDialog *about() const { return m_form->lock().aboutWindow(); }
     QPushButton *aboutButton(const char *name) const
     {
         return child<QPushButton>(*about(), QLatin1String(name));
@@ -307,7 +307,7 @@ private:
     {
         note(QStringLiteral("click %1(%2)").arg(QString::fromLatin1(nameOf(n).data(), 2)).arg(q));
         expectOptionClick(q, n);
-        click(m_form->frame(q)->option(n));
+        click(m_form->page().frame(q)->option(n));
     }
 
     void clickCommand(int n)
@@ -406,7 +406,7 @@ private:
 
         if (arrowMayChoose) {
             const int q = option->first;
-            const FrameView &f = m_form->engine().view().Frame[static_cast<std::size_t>(q)];
+            const FrameView &f = m_form->page().engine().view().Frame[static_cast<std::size_t>(q)];
             for (OptionName n : kOptionNames) {
                 if (f.option(n).Value)
                     m_model->choose(q, n);
@@ -575,7 +575,7 @@ private:
         settle();
         if (m_pendingSnapshot) {
             const auto q = static_cast<std::size_t>(*m_pendingSnapshot);
-            m_markedFrames[q] = m_form->engine().view().Frame[q];
+            m_markedFrames[q] = m_form->page().engine().view().Frame[q];
             m_pendingSnapshot.reset();
         }
     }
@@ -585,12 +585,12 @@ private:
     // The widgets show the engine's view state.
     void checkWidgets(const QString &when)
     {
-        const ViewState &v = m_form->engine().view();
+        const ViewState &v = m_form->page().engine().view();
         int shown = 0;
         for (int q = 0; q < kQuestionCount; ++q) {
             const auto qi = static_cast<std::size_t>(q);
             const FrameView &f = v.Frame[qi];
-            QuestionFrame *frame = m_form->frame(q);
+            QuestionFrame *frame = m_form->page().frame(q);
             const QString where = QStringLiteral("%1: Frame(%2) ").arg(when).arg(q);
             shown += frame->isHidden() ? 0 : 1;
             expect(frame->isHidden() != f.Visible, where + QStringLiteral("visibility"));
@@ -633,7 +633,7 @@ private:
     // The engine's state agrees with the model's.
     void checkAgainstModel()
     {
-        const QuizEngine &engine = m_form->engine();
+        const QuizEngine &engine = m_form->page().engine();
         const ViewState &actual = engine.view();
         const ViewState expected = m_model->expectedView();
         const QString phase = QStringLiteral("[%1 step %2] ")
@@ -793,13 +793,13 @@ private slots:
     void init()
     {
         WindowTestBase::init();
-        m_model = std::make_unique<PhaseModel>(m_form->engine().view());
+        m_model = std::make_unique<PhaseModel>(m_form->page().engine().view());
 
         for (int n = 1; n <= 4; ++n)
             m_commands[static_cast<std::size_t>(n)] =
                 button(*m_form, QByteArray("Command" + QByteArray::number(n)).constData());
         for (int q = 0; q < kQuestionCount; ++q) {
-            const QuestionFrame &frame = *m_form->frame(q);
+            const QuestionFrame &frame = *m_form->page().frame(q);
             const auto qi = static_cast<std::size_t>(q);
             m_faces[qi][0] = child<PictureBox>(frame, QStringLiteral("Picture2(%1)").arg(q));
             m_faces[qi][1] = child<PictureBox>(frame, QStringLiteral("Yes(%1)").arg(q));

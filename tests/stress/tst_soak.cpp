@@ -118,13 +118,13 @@ private:
     {
         QAction *mnuAbout = m_form->findChild<QAction *>(QStringLiteral("mnuAbout"));
         mnuAbout->trigger();
-        QDialog *about = m_form->aboutWindow();
+        QDialog *about = m_form->lock().aboutWindow();
         if (about == nullptr)
             return QStringLiteral("the About window did not open at opening %1").arg(number);
         click(child<QPushButton>(*about, QStringLiteral("cmdSysInfo")));
         click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
         settle();
-        if (m_form->aboutWindow() != nullptr || !m_form->isEnabled())
+        if (m_form->lock().aboutWindow() != nullptr || !m_form->isEnabled())
             return QStringLiteral("the About window stayed after opening %1").arg(number);
         if (m_messages.shown.size() != 1)
             return QStringLiteral("System Info said nothing at opening %1").arg(number);
@@ -152,7 +152,7 @@ private slots:
         // Frames are built when first needed; built now, so that any widget more at the end is
         // one made during the tests.
         for (int q = 0; q < kQuestionCount; ++q)
-            m_form->frame(q);
+            m_form->page().frame(q);
         qsizetype widgetsAtFirst = 0;
         std::size_t heapAfterWarmUp = 0;
         for (std::uint64_t t = 0; t < tests; ++t) {

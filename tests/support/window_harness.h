@@ -6,6 +6,8 @@
 #include "ui/main_window.h"
 #include "ui/option_button.h"
 #include "ui/question_frame.h"
+#include "ui/quiz_page.h"
+#include "ui/window_lock.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -51,7 +53,7 @@ inline QPushButton *button(const QWidget &form, const char *name)
 
 inline OptionButton *option(MainWindow &form, int question, OptionName n)
 {
-    return form.frame(question)->option(n);
+    return form.page().frame(question)->option(n);
 }
 
 inline QLineEdit *resultSlot(const QWidget &form, int step)

@@ -19,8 +19,8 @@ void WindowTestBase::init()
 
 void WindowTestBase::cleanup()
 {
-    if (m_form && m_form->aboutWindow() != nullptr)
-        m_form->aboutWindow()->close();
+    if (m_form && m_form->lock().aboutWindow() != nullptr)
+        m_form->lock().aboutWindow()->close();
     m_form.reset();
     settle();
     for (const QWidget *w : QApplication::topLevelWidgets())

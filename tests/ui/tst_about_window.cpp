@@ -29,7 +29,7 @@ private:
     QDialog *open()
     {
         mnuAbout()->trigger();
-        QDialog *about = m_form->aboutWindow();
+        QDialog *about = m_form->lock().aboutWindow();
         if (about == nullptr)
             qFatal("the About window did not open");
         return about;
@@ -57,10 +57,10 @@ private slots:
     // However a test left About, closing it hands the main window back.
     void cleanup()
     {
-        if (m_form->aboutWindow() != nullptr)
-            m_form->aboutWindow()->close();
+        if (m_form->lock().aboutWindow() != nullptr)
+            m_form->lock().aboutWindow()->close();
         settle();
-        QVERIFY(m_form->aboutWindow() == nullptr);
+        QVERIFY(m_form->lock().aboutWindow() == nullptr);
         QVERIFY(m_form->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
         WindowTestBase::cleanup();
@@ -128,7 +128,7 @@ private slots:
             break;
         }
         settle();
-        QVERIFY(m_form->aboutWindow() == nullptr);
+        QVERIFY(m_form->lock().aboutWindow() == nullptr);
         QVERIFY(m_form->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
         QVERIFY(m_messages.shown.empty());
@@ -139,14 +139,14 @@ private slots:
         m_random.ask({4, 5, 6, 7, 8, 9, 10});
         click(button(*m_form, "Command4"));
         click(option(*m_form, 4, OptionName::bb));
-        const ViewState before = m_form->engine().view();
+        const ViewState before = m_form->page().engine().view();
 
         QDialog *about = open();
         click(button(*m_form, "Command4"));
         click(button(*m_form, "Command1"));
         click(option(*m_form, 4, OptionName::cc));
         QTest::keyClick(m_form.get(), Qt::Key_F2);
-        QVERIFY(m_form->engine().view() == before);
+        QVERIFY(m_form->page().engine().view() == before);
         QVERIFY(m_messages.shown.empty());
         // The main window cannot be closed while the About window is open.
         QVERIFY(!m_form->close());
@@ -154,7 +154,7 @@ private slots:
 
         click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
         settle();
-        QVERIFY(m_form->engine().view() == before);
+        QVERIFY(m_form->page().engine().view() == before);
         QVERIFY(option(*m_form, 4, OptionName::bb)->isChecked());
     }
 
@@ -180,9 +180,9 @@ private slots:
         const auto restore = qScopeGuard([&toolKey, saved = toolKey] { toolKey = saved; });
         toolKey.openStatus = kErrorFileNotFound; // System Info shows its box
         const auto state = [this] {
-            return std::tuple(m_form->engine().view(), m_form->engine().test(),
+            return std::tuple(m_form->page().engine().view(), m_form->page().engine().test(),
                               m_messages.shown.size(), m_exit.calls, m_platform.starts.size(),
-                              m_form->aboutWindow(), m_form->isEnabled());
+                              m_form->lock().aboutWindow(), m_form->isEnabled());
         };
         int presses = 0;
         const auto pressChangesNothing = [&](const Shown &) {
@@ -192,7 +192,7 @@ private slots:
             if (auto *action = m_form->findChild<QAction *>(command))
                 action->trigger();
             else
-                child<QAbstractButton>(*m_form->aboutWindow(), command)->click();
+                child<QAbstractButton>(*m_form->lock().aboutWindow(), command)->click();
             QVERIFY(state() == before);
         };
         playTo(lock == QLatin1String("grade box") ? 6 : 0);
@@ -234,7 +234,7 @@ private slots:
             QTest::keyClick(m_form->menuBar(), Qt::Key_Right);
             QTest::keyClick(m_form->menuBar(), Qt::Key_Return);
         }
-        QDialog *about = byKeyboard ? m_form->aboutWindow() : open();
+        QDialog *about = byKeyboard ? m_form->lock().aboutWindow() : open();
         QVERIFY(about != nullptr);
         QTRY_COMPARE(QApplication::activeWindow(), about);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -275,7 +275,7 @@ private slots:
         QCOMPARE(m_messages.shown[0].title, std::string());
         QVERIFY(m_messages.shown[0].icon == MessageIcon::None);
         QVERIFY(about->isVisible());
-        QCOMPARE(m_form->aboutWindow(), about);
+        QCOMPARE(m_form->lock().aboutWindow(), about);
         QVERIFY(!m_form->isEnabled());
     }
 

@@ -57,11 +57,11 @@ private slots:
         QCOMPARE(focused(), button(*m_form, "Command3"));
         m_random.ask(kAsked);
         press(Qt::Key_F2);
-        QVERIFY(m_form->frame(kAsked[0])->isVisible());
+        QVERIFY(m_form->page().frame(kAsked[0])->isVisible());
 
         for (int step = 0; step < 7; ++step) {
             const int q = kAsked[static_cast<std::size_t>(step)];
-            QuestionFrame *frame = m_form->frame(q);
+            QuestionFrame *frame = m_form->page().frame(q);
             if (step > 0) {
                 QVERIFY(tabTo(button(*m_form, "Command2")));
                 press(step % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
@@ -124,8 +124,8 @@ private slots:
         press(Qt::Key_Space);
         // Next greys itself: the focus goes to the new question's answers, and the button
         // no longer speaks of the last one.
-        QVERIFY(m_form->frame(4)->isVisible());
-        QCOMPARE(focused()->parentWidget(), m_form->frame(4));
+        QVERIFY(m_form->page().frame(4)->isVisible());
+        QCOMPARE(focused()->parentWidget(), m_form->page().frame(4));
         QCOMPARE(button(*m_form, "Command2")->accessibleDescription(), QString());
         QCOMPARE(m_exit.calls, 0);
     }
@@ -145,7 +145,7 @@ private slots:
         press(Qt::Key_Return);
         QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
-        QTRY_VERIFY(m_form->frame(5)->isVisible());
+        QTRY_VERIFY(m_form->page().frame(5)->isVisible());
         QCOMPARE(m_exit.calls, 0);
     }
 
@@ -181,9 +181,13 @@ private slots:
         QCOMPARE(focused(), option(*m_form, question, to));
         QVERIFY(option(*m_form, question, to)->isChecked());
         for (OptionName n : kOptionNames) {
-            QCOMPARE(
-                m_form->engine().view().Frame[static_cast<std::size_t>(question)].option(n).Value,
-                n == to);
+            QCOMPARE(m_form->page()
+                         .engine()
+                         .view()
+                         .Frame[static_cast<std::size_t>(question)]
+                         .option(n)
+                         .Value,
+                     n == to);
         }
     }
 

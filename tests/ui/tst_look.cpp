@@ -37,7 +37,8 @@ int renderScenes(const QString &folder)
     click(button(form, "Command1"));
     saved = save(child<QWidget>(form, QStringLiteral("Form1Client")), kScenes[1]) && saved;
     form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
-    saved = form.aboutWindow() != nullptr && save(form.aboutWindow(), kScenes[2]) && saved;
+    saved = form.lock().aboutWindow() != nullptr && save(form.lock().aboutWindow(), kScenes[2]) &&
+            saved;
     return saved ? 0 : 1;
 }
 

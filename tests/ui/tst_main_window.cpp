@@ -56,7 +56,7 @@ private slots:
     {
         // A frame is built when first shown and reused; nothing is built per answer.
         for (int q : kAsked)
-            m_form->frame(q);
+            m_form->page().frame(q);
         const qsizetype widgetsBefore = QApplication::allWidgets().size();
         newTestByButton();
         for (int step = 0; step < 7; ++step) {
@@ -64,8 +64,9 @@ private slots:
             if (step > 0)
                 click(command(2));
             QCOMPARE(visibleFrames(*m_form), 1);
-            QVERIFY(m_form->frame(q)->isVisible());
-            QCOMPARE(m_form->frame(q)->title(), QStringLiteral(" %1-и   въпрос ").arg(step + 1));
+            QVERIFY(m_form->page().frame(q)->isVisible());
+            QCOMPARE(m_form->page().frame(q)->title(),
+                     QStringLiteral(" %1-и   въпрос ").arg(step + 1));
             QVERIFY(command(1)->isEnabled());
             QVERIFY(!command(2)->isEnabled());
             // Right on even steps, wrong on odd ones.
@@ -75,8 +76,8 @@ private slots:
             if (step == 6) {
                 m_messages.whileOpen = [this, q](const Shown &) {
                     // The grade shows over the marked seventh question and the full strip.
-                    QVERIFY(m_form->frame(q)->isVisible());
-                    QVERIFY(!m_form->frame(q)->isEnabled());
+                    QVERIFY(m_form->page().frame(q)->isVisible());
+                    QVERIFY(!m_form->page().frame(q)->isEnabled());
                     QCOMPARE(resultSlot(*m_form, 6)->text(), QStringLiteral("Правилен"));
                     QCOMPARE(resultSlot(*m_form, 5)->text(), QStringLiteral("Грешен"));
                 };
@@ -111,7 +112,7 @@ private slots:
 
         OptionButton *cc = option(*m_form, q, OptionName::cc);
         OptionButton *bb = option(*m_form, q, OptionName::bb);
-        QVERIFY(!m_form->frame(q)->isEnabled());
+        QVERIFY(!m_form->page().frame(q)->isEnabled());
         QVERIFY(cc->isChecked());
         QVERIFY(cc->font().strikeOut());
         QVERIFY(!bb->font().strikeOut());
@@ -120,13 +121,13 @@ private slots:
                  toQColor(colours::kRed));
         QCOMPARE(bb->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::blue));
         QVERIFY(m_form->findChild<QWidget *>(QStringLiteral("No(%1)").arg(q))
-                    ->isVisibleTo(m_form->frame(q)));
+                    ->isVisibleTo(m_form->page().frame(q)));
         QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("Yes(%1)").arg(q))
-                     ->isVisibleTo(m_form->frame(q)));
+                     ->isVisibleTo(m_form->page().frame(q)));
         QCOMPARE(resultSlot(*m_form, 0)->text(), QStringLiteral("Грешен"));
         QCOMPARE(resultSlot(*m_form, 0)->palette().color(QPalette::Base), QColor(255, 185, 162));
         // What the colours say, a screen reader says in words.
-        QCOMPARE(m_form->frame(q)->accessibleDescription(),
+        QCOMPARE(m_form->page().frame(q)->accessibleDescription(),
                  QStringLiteral("Грешен отговор. Верният отговор е: ") + bb->text());
         QCOMPARE(cc->accessibleDescription(), QStringLiteral("грешен отговор"));
         QCOMPARE(bb->accessibleDescription(), QStringLiteral("верен отговор"));
@@ -136,7 +137,8 @@ private slots:
         click(option(*m_form, q, OptionName::aa));
         QVERIFY(cc->isChecked());
         QVERIFY(!bb->isChecked());
-        QVERIFY(m_form->engine()
+        QVERIFY(m_form->page()
+                    .engine()
                     .view()
                     .Frame[static_cast<std::size_t>(q)]
                     .option(OptionName::cc)
@@ -164,15 +166,15 @@ private slots:
     void guardBoxChangesNothing()
     {
         newTestByButton();
-        const ViewState before = m_form->engine().view();
+        const ViewState before = m_form->page().engine().view();
         click(command(1));
         QCOMPARE(m_messages.shown.size(), std::size_t{1});
         QCOMPARE(m_messages.shown[0].text, std::string("Не сте отговорили на текущия въпрос!"));
         QCOMPARE(m_messages.shown[0].title, std::string());
         QVERIFY(m_messages.shown[0].icon == MessageIcon::Error);
-        QVERIFY(m_form->engine().view() == before);
+        QVERIFY(m_form->page().engine().view() == before);
         QVERIFY(command(1)->isEnabled());
-        QVERIFY(m_form->frame(kAsked[0])->isEnabled());
+        QVERIFY(m_form->page().frame(kAsked[0])->isEnabled());
     }
 
     void f2AndMenuItemEqualTheButton()
@@ -198,9 +200,9 @@ private slots:
                 QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
                 QTest::keyClick(m_form.get(), Qt::Key_F2);
             }
-            QVERIFY(m_form->frame(3)->isVisible());
+            QVERIFY(m_form->page().frame(3)->isVisible());
             QVERIFY(!command(2)->isEnabled());
-            results.push_back(m_form->engine().view());
+            results.push_back(m_form->page().engine().view());
         }
         QVERIFY(results[0] == results[1]);
         QVERIFY(results[0] == results[2]);
@@ -279,7 +281,7 @@ private slots:
         QFETCH(OptionName, answer);
         QFETCH(QFont::HintingPreference, hinting);
         QFETCH(int, leadingCut);
-        QuestionFrame *frame = m_form->frame(question);
+        QuestionFrame *frame = m_form->page().frame(question);
         for (OptionName n : kOptionNames) {
             OptionButton *each = frame->option(n);
             QFont font = each->font();
@@ -318,7 +320,7 @@ private slots:
         QVERIFY(button(form, "Command3")->isEnabled());
         QVERIFY(button(form, "Command4")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), button(form, "Command3"));
-        QCOMPARE(form.frame(5)->title(), QStringLiteral("Frame1"));
+        QCOMPARE(form.page().frame(5)->title(), QStringLiteral("Frame1"));
         QCOMPARE(resultSlot(form, 0)->palette().color(QPalette::Base), QColor(Qt::white));
 
         random.ask(kAsked);
@@ -326,7 +328,7 @@ private slots:
         QVERIFY(built(kAsked[0]));
         QVERIFY(!built(3));
         // Built after the new test reset every frame: neutral face only, black answers.
-        QuestionFrame *frame = form.frame(3);
+        QuestionFrame *frame = form.page().frame(3);
         QVERIFY(frame->isHidden());
         QVERIFY(!child<QWidget>(*frame, QStringLiteral("Picture2(3)"))->isHidden());
         QVERIFY(child<QWidget>(*frame, QStringLiteral("Yes(3)"))->isHidden());
@@ -338,7 +340,7 @@ private slots:
     void layoutMatchesTheDesign()
     {
         for (int q = 0; q < kQuestionCount; ++q)
-            m_form->frame(q);
+            m_form->page().frame(q);
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         const QWidget *w = child<QWidget>(*m_form, name);
@@ -351,7 +353,7 @@ private slots:
     void picturesAreLoadedOnceAtTheirSizes()
     {
         for (int q = 0; q < kQuestionCount; ++q)
-            m_form->frame(q);
+            m_form->page().frame(q);
         const auto picture = [this](const QString &name) {
             return child<PictureBox>(*m_form, name)->picture();
         };
@@ -420,7 +422,7 @@ private slots:
     void tabOrderRunsButtonsFramesSlots()
     {
         for (int q = kQuestionCount - 1; q >= 0; --q) // built out of order, ordered all the same
-            m_form->frame(q);
+            m_form->page().frame(q);
         QWidget *w = command(1);
         QStringList order;
         for (int i = 0; i < 4 + 51 + 7; ++i) {
@@ -448,7 +450,8 @@ private slots:
         QAccessibleActionInterface *actions = radio->actionInterface();
         QVERIFY(actions != nullptr);
         actions->doAction(QAccessibleActionInterface::toggleAction());
-        QVERIFY(m_form->engine()
+        QVERIFY(m_form->page()
+                    .engine()
                     .view()
                     .Frame[static_cast<std::size_t>(q)]
                     .option(OptionName::bb)
@@ -458,7 +461,8 @@ private slots:
                  QString::fromUtf8(QuestionBank[q].option(OptionName::bb).data()));
         QVERIFY(radio->state().checked);
 
-        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(m_form->frame(q));
+        QAccessibleInterface *frame =
+            QAccessible::queryAccessibleInterface(m_form->page().frame(q));
         QCOMPARE(frame->text(QAccessible::Name), QStringLiteral(" 1-и   въпрос "));
         for (int i = 0; i < frame->childCount(); ++i)
             QVERIFY(frame->child(i)->object()->objectName() != QStringLiteral("Text1(%1)").arg(q));

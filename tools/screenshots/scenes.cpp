@@ -7,6 +7,8 @@
 #include "ui/option_button.h"
 #include "ui/qt_ports.h"
 #include "ui/question_frame.h"
+#include "ui/quiz_page.h"
+#include "ui/window_lock.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -52,7 +54,7 @@ int main(int argc, char *argv[])
     form.show();
 
     const auto answer = [&form](int question, OptionName n) {
-        form.frame(question)->option(n)->click();
+        form.page().frame(question)->option(n)->click();
         press(form, "Command1");
     };
     QTimer::singleShot(300, &form, [&] {
@@ -63,9 +65,9 @@ int main(int argc, char *argv[])
         if (scene == QLatin1String("about") || scene == QLatin1String("message")) {
             form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
             if (scene == QLatin1String("message")) {
-                QTimer::singleShot(300, form.aboutWindow(), [&form] {
+                QTimer::singleShot(300, form.lock().aboutWindow(), [&form] {
                     QTimer::singleShot(0, sceneIsSet);
-                    press(*form.aboutWindow(), "cmdSysInfo");
+                    press(*form.lock().aboutWindow(), "cmdSysInfo");
                 });
             } else {
                 sceneIsSet();
@@ -74,8 +76,8 @@ int main(int argc, char *argv[])
         }
         press(form, "Command4");
         if (scene == QLatin1String("question")) {
-            form.frame(8)->option(OptionName::bb)->setFocus();
-            form.frame(8)->option(OptionName::bb)->click();
+            form.page().frame(8)->option(OptionName::bb)->setFocus();
+            form.page().frame(8)->option(OptionName::bb)->click();
         } else if (scene == QLatin1String("right")) {
             answer(8, OptionName::bb);
         } else if (scene == QLatin1String("wrong")) {
