@@ -1,12 +1,14 @@
 #include "ui/question_frame.h"
 
 #include "quiz/question_bank.h"
+#include "ui/answer_fit.h"
 #include "ui/colours.h"
 #include "ui/fonts.h"
 #include "ui/frame_layout.h"
 #include "ui/option_button.h"
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
+#include "ui/question_speech.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -148,32 +150,10 @@ bool QuestionFrame::eventFilter(QObject *watched, QEvent *event)
 
 void QuestionFrame::fitAnswers()
 {
-    // Some answers reach past the frame (question 7 to the right, the last answer of question
-    // 15 below): they keep their size, so their captions wrap as laid out, and are cut off at
-    // the border instead of painting over it. Where an answer's text needs more height than
-    // the part of it inside the border, the answer takes the room to its right, which no frame
-    // uses, up to the border, when its text then needs fewer lines: Windows' hinted Arial (and
-    // Liberation Sans under Wine) is wider than its design, and wraps the last answer of
-    // question 15 onto a third line, 45 px where 39 are inside the border.
     const QRect inside = borderRect().adjusted(2, 2, -1, -1); // within both lines
     const FrameLayout &layout = frameLayouts()[static_cast<std::size_t>(m_index)];
-    for (OptionName n : kOptionNames) {
-        OptionButton *button = m_options[indexOf(n)];
-        const QRect designed = layout.options[indexOf(n)];
-        button->setGeometry(designed);
-        const int needed = button->textRect().height();
-        if (needed > inside.intersected(designed).height() && designed.right() < inside.right()) {
-            button->setGeometry(designed.adjusted(0, 0, inside.right() - designed.right(), 0));
-            if (button->textRect().height() >= needed)
-                button->setGeometry(designed);
-        }
-        const QRect placed = button->geometry();
-        const QRect shown = inside.intersected(placed).translated(-placed.topLeft());
-        if (shown == button->rect())
-            button->clearMask();
-        else
-            button->setMask(shown);
-    }
+    for (OptionName n : kOptionNames)
+        fitAnswer(*m_options[indexOf(n)], layout.options[indexOf(n)], inside);
 }
 
 std::array<OptionButton *, kOptionCount> QuestionFrame::tabOrder() const
@@ -201,24 +181,9 @@ void QuestionFrame::draw(const FrameView &now, const FrameView &before)
         m_wrongFace->setVisible(now.NoVisible);
     if (now.Picture2Visible != before.Picture2Visible || now.YesVisible != before.YesVisible ||
         now.NoVisible != before.NoVisible)
-        setAccessibleDescription(verdict(now));
+        setAccessibleDescription(verdict(now, [this](OptionName n) { return option(n)->text(); }));
     if (now.Visible != before.Visible)
         setVisible(now.Visible);
-}
-
-QString QuestionFrame::verdict(const FrameView &view) const
-{
-    // Colour and strike-through say nothing to a screen reader, so a marked question also
-    // says in words how it went and, after a wrong answer, which answer was right.
-    if (view.Picture2Visible)
-        return {};
-    if (view.YesVisible)
-        return QStringLiteral("Верен отговор.");
-    for (OptionName n : kOptionNames) {
-        if (view.option(n).ForeColor == colours::kBlue)
-            return QStringLiteral("Грешен отговор. Верният отговор е: %1").arg(option(n)->text());
-    }
-    return QStringLiteral("Грешен отговор.");
 }
 
 void QuestionFrame::drawOption(OptionName n, const OptionView &now, const OptionView &before)
@@ -232,10 +197,7 @@ void QuestionFrame::drawOption(OptionName n, const OptionView &now, const Option
         pal.setColor(QPalette::WindowText, toQColor(now.ForeColor));
         keepLookWhenDisabled(pal);
         button->setPalette(pal);
-        button->setAccessibleDescription(
-            now.ForeColor == colours::kBlue  ? QStringLiteral("верен отговор")
-            : now.ForeColor == colours::kRed ? QStringLiteral("грешен отговор")
-                                             : QString());
+        button->setAccessibleDescription(answerMark(now.ForeColor));
     }
     if (now.Strikethrough != before.Strikethrough) {
         QFont f = button->font();

@@ -55,7 +55,6 @@ private:
     QRect borderRect() const;
     void fitAnswers();
     void drawOption(OptionName n, const OptionView &now, const OptionView &before);
-    QString verdict(const FrameView &view) const;
 
     int m_index;
     bool m_drawing = false;

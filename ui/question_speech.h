@@ -1,0 +1,21 @@
+#pragma once
+
+#include "quiz/view_state.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace zelvarin::ui {
+
+// What a screen reader says of a question beyond its visible texts: colour and
+// strike-through say nothing to it.
+
+// How the marked question went and, after a wrong answer, which answer was right; empty
+// before the answer is marked. answerText gives an answer's caption.
+QString verdict(const FrameView &view, const std::function<QString(OptionName)> &answerText);
+
+// What an answer's caption colour says once the question is marked; empty before.
+QString answerMark(Colour foreColor);
+
+} // namespace zelvarin::ui
