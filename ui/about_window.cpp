@@ -122,6 +122,9 @@ void AboutWindow::loadIdentity()
                                 .arg(identity::kVersionMinor)
                                 .arg(identity::kVersionRevision));
     m_titleLabel->setText(title);
+    // A screen reader reads the labels of a dialog as it opens, but only those of three words
+    // or more, which the title and the version alone are not: the title says both.
+    m_titleLabel->setAccessibleName(title + QStringLiteral(", ") + m_versionLabel->text());
 }
 
 void AboutWindow::paintEvent(QPaintEvent * /*event*/)

@@ -62,6 +62,12 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
     m_screenshot->setGeometry(
         QRect(layout.screenshot, QSize(question.screenshotWidth, question.screenshotHeight)));
 
+    // The answers stand on a ground of their own, untitled, that covers the frame: a screen
+    // reader names a radio button's group by the titled group box it sits on directly, and
+    // would say the whole question again at every arrow key. The frame's own name says it
+    // once, as the focus enters the question.
+    m_answers = new QWidget(this);
+
     const QFont optionFont = arial(9.75, false);
     // Buttons take the application's button palette, not the frame's, so the white ground
     // and the caption colour as designed are set on each.
@@ -69,7 +75,7 @@ QuestionFrame::QuestionFrame(int index, const MarkerPictures &markers,
     optionPalette.setColor(QPalette::WindowText, toQColor(colours::kSystemButtonText));
     keepLookWhenDisabled(optionPalette);
     for (OptionName n : kOptionNames) {
-        auto *button = new OptionButton(toQString(question.option(n)), this);
+        auto *button = new OptionButton(toQString(question.option(n)), m_answers);
         button->setObjectName(optionObjectName(n, index));
         button->setFont(optionFont);
         button->setPalette(optionPalette);
@@ -137,6 +143,7 @@ QRect QuestionFrame::borderRect() const
 void QuestionFrame::resizeEvent(QResizeEvent *event)
 {
     QGroupBox::resizeEvent(event);
+    m_answers->setGeometry(rect()); // the answers keep their places in frame coordinates
     fitAnswers();
 }
 
@@ -167,8 +174,11 @@ std::array<OptionButton *, kOptionCount> QuestionFrame::tabOrder() const
 void QuestionFrame::draw(const FrameView &now, const FrameView &before)
 {
     const QScopedValueRollback drawing(m_drawing, true);
-    if (now.Caption != before.Caption)
+    if (now.Caption != before.Caption) {
         setTitle(QString::fromStdString(now.Caption));
+        setAccessibleName(
+            questionName(title(), m_questionLabel->text(), m_screenshot->accessibleDescription()));
+    }
     if (now.Enabled != before.Enabled)
         setEnabled(now.Enabled);
     for (OptionName n : kOptionNames)

@@ -59,6 +59,7 @@ private:
     int m_index;
     bool m_drawing = false;
     QLabel *m_questionLabel;
+    QWidget *m_answers; // the option buttons' parent
     PictureBox *m_screenshot;
     std::array<OptionButton *, kOptionCount> m_options{};
     PictureBox *m_neutralFace;

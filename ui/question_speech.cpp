@@ -24,4 +24,10 @@ QString answerMark(Colour foreColor)
     return {};
 }
 
+QString questionName(const QString &caption, const QString &questionLine, const QString &screenshot)
+{
+    return caption.simplified() + QStringLiteral(". ") + questionLine + QLatin1Char(' ') +
+           screenshot;
+}
+
 } // namespace zelvarin::ui

@@ -18,4 +18,10 @@ QString verdict(const FrameView &view, const std::function<QString(OptionName)> 
 // What an answer's caption colour says once the question is marked; empty before.
 QString answerMark(Colour foreColor);
 
+// The question's name, said as the focus enters it: the step, the question line and what the
+// screenshot shows, which labels and pictures beside the focused answer do not say by
+// themselves.
+QString questionName(const QString &caption, const QString &questionLine,
+                     const QString &screenshot);
+
 } // namespace zelvarin::ui

@@ -187,16 +187,23 @@ void QuizPage::drawView()
 
 void QuizPage::moveFocusAhead(const ViewState &now, QuestionFrame *onView)
 {
-    // Where the pupil goes next: from an accepted answer to Next question (or New test after
-    // the last one), and from Next question to the new question's answers.
+    // Where the pupil goes next: to the answers of a question that comes on view (the first
+    // of a new test, however it was started, or the next one), from an accepted answer to
+    // Next question (or New test after the last one).
     QWidget *const hadFocus = window()->focusWidget();
-    if (hadFocus == m_acceptButton && !now.Command1Enabled) {
+    bool anotherQuestion = false;
+    for (std::size_t i = 0; i < now.Frame.size(); ++i) {
+        const FrameView &frame = now.Frame[i];
+        const FrameView &before = m_drawn.Frame[i];
+        if (frame.Visible && (!before.Visible || frame.Caption != before.Caption))
+            anotherQuestion = true;
+    }
+    if (onView != nullptr && anotherQuestion) {
+        onView->tabOrder().front()->setFocus(Qt::TabFocusReason);
+    } else if (hadFocus == m_acceptButton && !now.Command1Enabled) {
         (now.Command2Enabled ? m_nextButton : m_newTestButton)->setFocus(Qt::OtherFocusReason);
     } else if (hadFocus == m_nextButton && !now.Command2Enabled) {
-        if (onView != nullptr)
-            onView->tabOrder().front()->setFocus(Qt::TabFocusReason);
-        else
-            m_newTestButton->setFocus(Qt::OtherFocusReason);
+        m_newTestButton->setFocus(Qt::OtherFocusReason);
     }
 }
 
