@@ -1,6 +1,8 @@
 #include "ui/light_style.h"
 
+#include <QPainter>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace zelvarin::ui {
 
@@ -48,6 +50,58 @@ QPalette LightStyle::standardPalette() const
 void LightStyle::polish(QPalette &palette)
 {
     palette = standardPalette();
+}
+
+namespace {
+
+void drawFocusRing(QPainter &painter, const QRect &rect, const QPalette &palette)
+{
+    const int w = LightStyle::kFocusRingWidth;
+    const QColor ring = palette.color(QPalette::Active, QPalette::WindowText);
+    painter.fillRect(rect.left(), rect.top(), rect.width(), w, ring);
+    painter.fillRect(rect.left(), rect.bottom() - w + 1, rect.width(), w, ring);
+    painter.fillRect(rect.left(), rect.top(), w, rect.height(), ring);
+    painter.fillRect(rect.right() - w + 1, rect.top(), w, rect.height(), ring);
+}
+
+} // namespace
+
+void LightStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                               QPainter *painter, const QWidget *widget) const
+{
+    // The base styles' ring is a faint line in the highlight colour, drawn only after a key.
+    if (element == PE_FrameFocusRect) {
+        drawFocusRing(*painter, option->rect, option->palette);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // A result slot shows the focus by a border in the highlight colour, 1 px.
+    if (element == PE_PanelLineEdit && (option->state & State_HasFocus))
+        drawFocusRing(*painter, option->rect, option->palette);
+}
+
+void LightStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                             const QWidget *widget) const
+{
+    if (element == CE_MenuBarItem && (option->state & State_Selected)) {
+        // Fusion highlights a title only while its drop-down is open, so F10 and Alt would
+        // enter the menu bar unseen.
+        if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+            QStyleOptionMenuItem entered = *item;
+            entered.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &entered, painter, widget);
+            return;
+        }
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+    // Fusion shows a push button's focus only by tinting its bevel's outline.
+    if (element == CE_PushButton && (option->state & State_HasFocus))
+        drawFocusRing(*painter, subElementRect(SE_PushButtonFocusRect, option, widget),
+                      option->palette);
+    // A picture that takes the focus (About's icon) has no focus ring of its own: the ring
+    // takes the place of its sunken border.
+    if (element == CE_ShapedFrame && (option->state & State_HasFocus))
+        drawFocusRing(*painter, option->rect, option->palette);
 }
 
 } // namespace zelvarin::ui

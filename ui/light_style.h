@@ -26,6 +26,18 @@ public:
     // each widget class's, ends here, and leaves as the light one.
     void polish(QPalette &palette) override;
     using QProxyStyle::polish;
+
+    // The keyboard's place is always plain to see: every control with the focus (buttons,
+    // answers, result slots, About's icon) carries a solid ring of kFocusRingWidth pixels in
+    // the text colour, 16:1 against the light grey and white grounds it stands on, whether the
+    // focus came by key, by click or by the program; the base styles draw a faint one, and
+    // only after a key. A menu bar title entered from the keyboard (F10, Alt) is highlighted
+    // as the title of an open drop-down is.
+    static constexpr int kFocusRingWidth = 2;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
 };
 
 } // namespace zelvarin::ui

@@ -1,5 +1,7 @@
 #include "ui/option_button.h"
 
+#include "ui/light_style.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
@@ -103,7 +105,8 @@ void OptionButton::paintEvent(QPaintEvent * /*event*/)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = textRect().adjusted(-1, 0, 1, 0).intersected(rect());
+        const int ring = LightStyle::kFocusRingWidth + 1; // clear of the text
+        focus.rect = textRect().adjusted(-ring, -ring, ring, ring).intersected(rect());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

@@ -1,10 +1,15 @@
 // A whole test taken with the keyboard alone: F2, Tab, arrow keys, Space and Enter.
 #include "quiz/question_bank.h"
 #include "tests/support/window_test_base.h"
+#include "ui/light_style.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace zelvarin;
 using namespace zelvarin::ui;
@@ -16,6 +21,43 @@ constexpr std::array<int, 7> kAsked{0, 10, 15, 11, 6, 13, 1};
 OptionName keyOf(int question)
 {
     return OptionName(QuestionBank[static_cast<std::size_t>(question)].key[1] - 'a');
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The focus shows as a ring: crossing the part of the control that the focus changed, from
+// each side to the middle, one meets at least `width` pixels in a row, each at 3:1 or more
+// against what it covers.
+bool ringShows(const QImage &without, const QImage &with, int width)
+{
+    QRect changed;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    const auto crossing = [&](QPoint from, QPoint step) {
+        int run = 0;
+        for (QPoint p = from; changed.contains(p) && run < width; p += step)
+            run = contrast(with.pixel(p), without.pixel(p)) >= 3 ? run + 1 : 0;
+        return run >= width;
+    };
+    const QPoint middle = changed.center();
+    return !changed.isEmpty() && crossing({changed.left(), middle.y()}, {1, 0}) &&
+           crossing({changed.right(), middle.y()}, {-1, 0}) &&
+           crossing({middle.x(), changed.top()}, {0, 1}) &&
+           crossing({middle.x(), changed.bottom()}, {0, -1});
 }
 } // namespace
 
@@ -50,6 +92,9 @@ private:
     }
 
 private slots:
+    // The program's own look, whose focus ring the tests below look at.
+    void initTestCase() { QApplication::setStyle(new LightStyle); }
+
     void wholeTestWithoutTheMouse()
     {
         // From where a new window puts the focus.
@@ -136,10 +181,16 @@ private slots:
         // F10, Enter opens Тест, Enter again runs its first item, Нов тест; as on Windows.
         m_random.ask({5, 4, 3, 6, 7, 8, 9});
         button(*m_form, "Command3")->setFocus();
-        press(Qt::Key_F10);
         auto *menuBar = m_form->findChild<QMenuBar *>();
+        const QImage before = menuBar->grab().toImage();
+        press(Qt::Key_F10);
         QCOMPARE(focused(), menuBar);
         QCOMPARE(menuBar->activeAction()->text(), QStringLiteral("Тест"));
+        // The title the keys are on is highlighted, as the drop-down highlights its items.
+        const QRect title = menuBar->actionGeometry(menuBar->activeAction());
+        const QImage entered = menuBar->grab().toImage();
+        QVERIFY(contrast(entered.pixel(title.left() + 2, title.center().y()),
+                         before.pixel(title.left() + 2, title.center().y())) >= 3);
         press(Qt::Key_F10); // leaves the menu bar again, back where the focus was
         QCOMPARE(focused(), button(*m_form, "Command3"));
         press(Qt::Key_F10);
@@ -149,6 +200,34 @@ private slots:
         QTRY_VERIFY(m_form->page().frame(5)->isVisible());
         QCOMPARE(focused(), m_form->page().frame(5)->tabOrder().front());
         QCOMPARE(m_exit.calls, 0);
+    }
+
+    // Every control that takes the focus shows it plainly, whether it came by key or not.
+    void focusRingIsPlainToSee_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char *name : {"Command4", "Command3", "Command1", "aa(8)", "Box(0)", "cmdOK",
+                                 "cmdSysInfo", "picIcon"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void focusRingIsPlainToSee()
+    {
+        QFETCH(QString, control);
+        m_random.ask({8, 12, 4, 6, 15, 13, 1});
+        press(Qt::Key_F2);
+        QWidget *root = m_form.get();
+        if (control.startsWith(QLatin1String("cmd")) || control == QLatin1String("picIcon")) {
+            m_form->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+            root = m_form->lock().aboutWindow();
+            // The offscreen platform leaves the main window the active one.
+            QApplication::setActiveWindow(root);
+        }
+        auto *widget = child<QWidget>(*root, control);
+        widget->clearFocus();
+        const QImage without = widget->grab().toImage();
+        widget->setFocus(Qt::OtherFocusReason);
+        QVERIFY(widget->hasFocus());
+        QVERIFY(ringShows(without, widget->grab().toImage(), LightStyle::kFocusRingWidth));
     }
 
     // An arrow key moves through the answers top to bottom, round from the last to the
