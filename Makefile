@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 
 .PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \
         screenshots-windows check-windows windows check-windows-gui bench package check-package \
-        sanitize fuzz check-reproducible check-debian13 package-arm64 check-arm64
+        sanitize fuzz check-reproducible check-debian13 check-labwc package-arm64 check-arm64
 
 all: build
 
@@ -120,6 +120,12 @@ check-package: package
 # (about 2 minutes to make the first time, seconds afterwards). Root only.
 check-debian13: package
 	scripts/check-in-chroot trixie $(PACKAGE_BUILD)/zelvarin_*_amd64.deb
+
+# The same package's program under labwc 0.8.3, the compositor of Raspberry Pi OS, headless in a
+# Debian 13 chroot kept in /var/cache/zelvarin (tests/wayland/run-labwc-check): the lock, the
+# first key after a click on the main window, the boxes, the placement. Root only.
+check-labwc: package
+	scripts/check-labwc-in-chroot $(PACKAGE_BUILD)/zelvarin_*_amd64.deb
 
 # The package for 64-bit ARM (Raspberry Pi OS or Debian on a Raspberry Pi 4 or 5), cross-built
 # here against Debian's arm64 Qt: $(PACKAGE_BUILD_ARM64)/zelvarin_<version>_arm64.deb and
