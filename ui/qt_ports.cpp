@@ -1,5 +1,6 @@
 #include "ui/qt_ports.h"
 
+#include "ui/bring_forward.h"
 #include "ui/qt_text.h"
 
 #include <QApplication>
@@ -35,6 +36,10 @@ void MessageBoxPort::show(std::string_view text, std::string_view title, Message
     // Waited for in a loop of its own, not exec()'s, which ends when the box is hidden: on
     // Wayland a box is brought forward by showing it anew.
     box.setWindowModality(Qt::ApplicationModal);
+    // The box has a fixed size, which labwc maximises all the same when asked, into a grey
+    // box as large as the screen, and a minimise button where Qt draws the title bar
+    // (weston), which would hide it from the pupil: it is put back as the main window is.
+    keepNormal(box);
     QEventLoop loop;
     QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
     box.show();
