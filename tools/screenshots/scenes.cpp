@@ -62,6 +62,15 @@ int main(int argc, char *argv[])
             sceneIsSet();
             return;
         }
+        if (scene == QLatin1String("menu")) {
+            // F10 enters the menu bar, its first title highlighted.
+            for (QAction *action : form.actions()) {
+                if (action->shortcut() == QKeySequence(Qt::Key_F10))
+                    action->trigger();
+            }
+            sceneIsSet();
+            return;
+        }
         if (scene == QLatin1String("about") || scene == QLatin1String("message")) {
             form.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
             if (scene == QLatin1String("message")) {
@@ -80,6 +89,9 @@ int main(int argc, char *argv[])
             form.page().frame(8)->option(OptionName::bb)->click();
         } else if (scene == QLatin1String("right")) {
             answer(8, OptionName::bb);
+        } else if (scene == QLatin1String("slot")) {
+            answer(8, OptionName::bb);
+            form.findChild<QWidget *>(QStringLiteral("Box(0)"))->setFocus(Qt::TabFocusReason);
         } else if (scene == QLatin1String("wrong")) {
             answer(8, OptionName::bb);
             press(form, "Command2");
