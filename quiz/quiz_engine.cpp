@@ -41,6 +41,17 @@ void QuizEngine::putOnView(int step)
     frame.Caption = texts::stepCaption(step);
 }
 
+QuizEngine::Phase QuizEngine::phase() const
+{
+    if (!m_test.CurrentStep)
+        return Phase::Idle;
+    // Marking a step locks its frame, and only a new test unlocks the frames; each question
+    // comes on view once a test, so the frame on view is locked exactly when it is marked.
+    if (m_view.Frame[static_cast<std::size_t>(questionOnView())].Enabled)
+        return Phase::Answering;
+    return *m_test.CurrentStep < kStepCount - 1 ? Phase::Answered : Phase::Finished;
+}
+
 void QuizEngine::showMessage(std::string_view text, std::string_view title, MessageIcon icon)
 {
     struct Open
@@ -106,9 +117,8 @@ void QuizEngine::NewTest()
 
 void QuizEngine::AcceptAnswer()
 {
-    // Accept answer is greyed before the first test, once a step is marked, and after the
-    // grade: marking again would count the same answer twice.
-    if (m_showingMessage || !m_view.Command1Enabled || !m_test.CurrentStep)
+    // Marking a step twice would count the same answer twice.
+    if (m_showingMessage || phase() != Phase::Answering)
         return;
     const int step = *m_test.CurrentStep;
     FrameView &frame = m_view.Frame[static_cast<std::size_t>(questionOnView())];
@@ -160,9 +170,8 @@ void QuizEngine::AcceptAnswer()
 
 void QuizEngine::NextQuestion()
 {
-    // Past the last step there is no question left in the drawn order.
-    if (m_showingMessage || !m_view.Command2Enabled || !m_test.CurrentStep ||
-        *m_test.CurrentStep >= kStepCount - 1)
+    // Past the last step there is no question left in the drawn order: that is Finished.
+    if (m_showingMessage || phase() != Phase::Answered)
         return;
     const int step = ++*m_test.CurrentStep;
     m_view.Frame[static_cast<std::size_t>(m_test.QuestionOrder[static_cast<std::size_t>(step - 1)])]

@@ -19,14 +19,22 @@ class QuizEngine
 public:
     QuizEngine(RandomSource &random, MessagePort &messages, ProgramExit &exit);
 
+    // Where the test stands, worked out from the test state and its frames, never kept.
+    // Idle: no test since the window opened (never again once one started). Answering: the
+    // question on view waits for its answer. Answered: it is marked and another follows.
+    // Finished: the seventh answer is marked, from the moment the grade box opens until the
+    // next new test. An open box changes no phase; isShowingMessage() tells of it.
+    enum class Phase { Idle, Answering, Answered, Finished };
+    Phase phase() const;
+
     // New test (Command4, mnuNew, F2): draws 7 of the 17 questions and resets every frame.
     // Runs from every phase.
     void NewTest();
     // Accept answer (Command1): marks the chosen option; after step 6 shows the grade.
-    // Only while a question waits for its answer.
+    // Only while Answering.
     void AcceptAnswer();
     // Next question (Command2): hides the answered frame and shows the next drawn one.
-    // Only after an answer below the last step was accepted.
+    // Only while Answered.
     void NextQuestion();
     // Exit (Command3, mnuExit): ends the program at once.
     void ExitProgram();
