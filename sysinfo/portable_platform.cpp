@@ -1,5 +1,7 @@
 #include "sysinfo/portable_platform.h"
 
+#include "sysinfo/sysinfo_launcher.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -13,9 +15,10 @@
 namespace zelvarin {
 namespace {
 
-// Compared exactly, as given: this registry knows no other spelling.
-constexpr const char *kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-constexpr const char *kToolValue = "PATH";
+// The one value the launcher looks at first, compared exactly, as given: this registry
+// knows no other spelling.
+constexpr std::string_view kToolKey = SysInfoLauncher::kToolKey;
+constexpr std::string_view kToolValue = SysInfoLauncher::kToolValue;
 
 // Paths are the bytes the system gives and takes, whatever their encoding: a folder whose
 // name is not UTF-8 works like any other. Nothing here goes through a text type.

@@ -8,13 +8,6 @@
 namespace zelvarin {
 namespace {
 
-constexpr std::string_view kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-constexpr std::string_view kToolValue = "PATH";
-constexpr std::string_view kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
-constexpr std::string_view kFolderValue = "MSINFO";
-// Joined to the folder as it is, so a folder ending in a backslash gives two of them.
-constexpr std::string_view kToolFile = "\\MSINFO32.EXE";
-constexpr std::string_view kUnavailable = "System Information Is Unavailable At This Time";
 constexpr std::size_t kValueBufferSize = 1024;
 
 // Read access only: nothing is ever written, and a pupil is not an administrator, so a key

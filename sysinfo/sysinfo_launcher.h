@@ -4,6 +4,7 @@
 #include "sysinfo/sysinfo_platform.h"
 
 #include <string>
+#include <string_view>
 
 namespace zelvarin {
 
@@ -14,6 +15,18 @@ class SysInfoLauncher
 {
 public:
     SysInfoLauncher(SysInfoPlatform &platform, MessagePort &messages);
+
+    // Below HKEY_LOCAL_MACHINE, value kToolValue of kToolKey names the tool; else value
+    // kFolderValue of kFolderKey names its folder, to which kToolFile is joined as it is (so a
+    // folder ending in a backslash gives two of them).
+    static constexpr std::string_view kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+    static constexpr std::string_view kToolValue = "PATH";
+    static constexpr std::string_view kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
+    static constexpr std::string_view kFolderValue = "MSINFO";
+    static constexpr std::string_view kToolFile = "\\MSINFO32.EXE";
+    // The one message for every way the tool is not started.
+    static constexpr std::string_view kUnavailable =
+        "System Information Is Unavailable At This Time";
 
     // Runs the whole lookup anew on every call; starts the tool or shows the one failure
     // message. A path from the registry is started only when it is absolute. Never throws.
