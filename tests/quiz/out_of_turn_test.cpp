@@ -9,15 +9,27 @@
 namespace zelvarin::testing {
 namespace {
 
-constexpr std::array<int, 7> kAsked{8, 2, 15, 0, 11, 6, 13}; // keys bb, bb, bb, aa, aa, cc, cc
-constexpr std::array<OptionName, 7> kRight{OptionName::bb, OptionName::bb, OptionName::bb,
-                                           OptionName::aa, OptionName::aa, OptionName::cc,
-                                           OptionName::cc};
+using Phase = QuizEngine::Phase;
 
-enum Phase { Idle, Answering, Answered, Finished, NoAnswerBox, GradeBox };
+// A phase, or the box that opens in it: the no-answer box while Answering, the grade box as
+// the test becomes Finished.
+struct Moment
+{
+    Phase phase;
+    bool inBox;
+};
+constexpr std::array kMoments{Moment{Phase::Idle, false},     Moment{Phase::Answering, false},
+                              Moment{Phase::Answered, false}, Moment{Phase::Finished, false},
+                              Moment{Phase::Answering, true}, Moment{Phase::Finished, true}};
+
+std::string momentName(Moment m)
+{
+    if (m.inBox)
+        return m.phase == Phase::Finished ? "GradeBox" : "NoAnswerBox";
+    return phaseName(m.phase);
+}
+
 enum Operation { NewTest, AcceptAnswer, NextQuestion, ExitProgram, ChooseOption };
-constexpr std::array kPhaseNames{"Idle",     "Answering",   "Answered",
-                                 "Finished", "NoAnswerBox", "GradeBox"};
 constexpr std::array kOperationNames{"NewTest", "AcceptAnswer", "NextQuestion", "ExitProgram",
                                      "chooseOption"};
 // Where each operation acts: exactly where its button (or the answer on view) is usable.
@@ -34,28 +46,17 @@ auto snapshot(const EngineFixture &f)
                       f.random.reseeds);
 }
 
-// A new test with steps 0..last answered right.
-void answer(EngineFixture &f, int last)
+// Brings the test to the moment; for a box, to just before the Accept that opens it.
+void reach(EngineFixture &f, Moment m)
 {
-    f.newTestAsking(kAsked);
-    for (std::size_t step = 0; step <= static_cast<std::size_t>(last); ++step) {
-        if (step > 0)
-            f.engine.NextQuestion();
-        f.engine.chooseOption(kAsked[step], kRight[step]);
-        f.engine.AcceptAnswer();
+    if (m.phase == Phase::Finished) {
+        playTo(f, 6, kAllRight, m.inBox ? LastStep::OnlyChosen : LastStep::Accepted);
+    } else if (m.phase == Phase::Answered) {
+        playTo(f, 2);
+    } else if (m.phase == Phase::Answering) {
+        playTo(f, 1);
+        f.next(); // step 2 waits for its answer, none chosen
     }
-}
-
-// Brings the test to the phase; for a box, to the moment before the Accept that opens it.
-void reach(EngineFixture &f, Phase phase)
-{
-    if (phase == Idle)
-        return;
-    answer(f, phase == Answered ? 2 : phase == Finished ? 6 : phase == GradeBox ? 5 : 1);
-    if (phase == Answering || phase == NoAnswerBox || phase == GradeBox)
-        f.engine.NextQuestion(); // step 2 waits for its answer, or step 6
-    if (phase == GradeBox)
-        f.engine.chooseOption(kAsked[6], kRight[6]);
 }
 
 void run(EngineFixture &f, Operation op)
@@ -82,42 +83,43 @@ void run(EngineFixture &f, Operation op)
     }
 }
 
-class OutOfTurn : public ::testing::TestWithParam<std::tuple<Operation, Phase>>
+class OutOfTurn : public ::testing::TestWithParam<std::tuple<Operation, Moment>>
 {};
 
 TEST_P(OutOfTurn, ActsOnlyWhereItsButtonIsUsableAndNeverInsideABox)
 {
-    const auto [op, phase] = GetParam();
+    const auto [op, moment] = GetParam();
     EngineFixture f;
-    reach(f, phase);
-    if (phase == NoAnswerBox || phase == GradeBox) {
+    reach(f, moment);
+    if (moment.inBox) {
         // A box runs a nested event loop, so anything may call back in while it is open.
         int boxes = 0;
-        f.messages.whileOpen = [&f, &boxes, op = op](const Shown &) {
+        f.messages.whileOpen = [&f, &boxes, op = op, phase = moment.phase](const Shown &) {
             if (boxes++ > 0)
                 return; // a box opened by the operation: counted below
+            EXPECT_EQ(f.engine.phase(), phase);
             const auto before = snapshot(f);
             run(f, op);
             EXPECT_TRUE(snapshot(f) == before);
         };
         f.engine.AcceptAnswer();
         EXPECT_EQ(boxes, 1);
-        EXPECT_EQ(f.engine.test().CurrentStep, phase == GradeBox ? 6 : 2);
+        EXPECT_EQ(f.engine.test().CurrentStep, moment.phase == Phase::Finished ? 6 : 2);
         return;
     }
+    ASSERT_EQ(f.engine.phase(), moment.phase);
     const auto before = snapshot(f);
     run(f, op);
-    EXPECT_EQ(!(snapshot(f) == before), kActs[op][phase]);
+    EXPECT_EQ(!(snapshot(f) == before), kActs[op][static_cast<std::size_t>(moment.phase)]);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryOperationFromEveryPhaseAndBox, OutOfTurn,
                          ::testing::Combine(::testing::Values(NewTest, AcceptAnswer, NextQuestion,
                                                               ExitProgram, ChooseOption),
-                                            ::testing::Values(Idle, Answering, Answered, Finished,
-                                                              NoAnswerBox, GradeBox)),
+                                            ::testing::ValuesIn(kMoments)),
                          [](const auto &info) {
                              return std::string(kOperationNames[std::get<0>(info.param)]) + "In" +
-                                    kPhaseNames[std::get<1>(info.param)];
+                                    momentName(std::get<1>(info.param));
                          });
 
 } // namespace

@@ -10,11 +10,7 @@
 namespace zelvarin::testing {
 namespace {
 
-constexpr std::array<int, 7> kAsked{8, 2, 15, 0, 11, 6, 13};
-// Keys of the questions above: bb, bb, bb, aa, aa, cc, cc.
-constexpr std::array<OptionName, 7> kRightChoices{OptionName::bb, OptionName::bb, OptionName::bb,
-                                                  OptionName::aa, OptionName::aa, OptionName::cc,
-                                                  OptionName::cc};
+using Phase = QuizEngine::Phase;
 
 int visibleFrames(const ViewState &view)
 {
@@ -22,25 +18,11 @@ int visibleFrames(const ViewState &view)
         std::count_if(view.Frame.begin(), view.Frame.end(), [](auto &f) { return f.Visible; }));
 }
 
-// Answers steps 0..last, right where rightAt says so.
-void answerSteps(EngineFixture &f, int last, const std::array<bool, 7> &rightAt)
-{
-    for (int step = 0; step <= last; ++step) {
-        if (step > 0)
-            f.engine.NextQuestion();
-        const OptionName right = kRightChoices[static_cast<std::size_t>(step)];
-        const OptionName wrong = right == OptionName::aa ? OptionName::cc : OptionName::aa;
-        f.engine.chooseOption(kAsked[static_cast<std::size_t>(step)],
-                              rightAt[static_cast<std::size_t>(step)] ? right : wrong);
-        f.engine.AcceptAnswer();
-    }
-}
-
 TEST(WholeTest, FromDrawToGradeAndClearedStrip)
 {
     EngineFixture f;
     f.newTestAsking(kAsked);
-    const std::array<bool, 7> rightAt{true, false, true, true, false, true, true};
+    const Rights rightAt{true, false, true, true, false, true, true};
 
     for (int step = 0; step < 7; ++step) {
         const int q = kAsked[static_cast<std::size_t>(step)];
@@ -55,10 +37,7 @@ TEST(WholeTest, FromDrawToGradeAndClearedStrip)
         EXPECT_EQ(frame.Caption, " " + std::to_string(step + 1) + "-и   въпрос ");
         EXPECT_TRUE(f.engine.view().Command1Enabled);
         EXPECT_FALSE(f.engine.view().Command2Enabled);
-        const OptionName right = kRightChoices[static_cast<std::size_t>(step)];
-        f.engine.chooseOption(q, rightAt[static_cast<std::size_t>(step)]
-                                     ? right
-                                     : (right == OptionName::aa ? OptionName::bb : OptionName::aa));
+        f.engine.chooseOption(q, answerOf(q, rightAt[static_cast<std::size_t>(step)]));
         f.engine.AcceptAnswer();
         EXPECT_EQ(f.engine.view().Command2Enabled, step < 6);
     }
@@ -102,11 +81,10 @@ TEST_P(Grade, MessageForEveryCount)
 {
     const GradeCase c = GetParam();
     EngineFixture f;
-    f.newTestAsking(kAsked);
-    std::array<bool, 7> rightAt{};
+    Rights rightAt{};
     for (int i = 0; i < c.correct; ++i)
         rightAt[static_cast<std::size_t>(i)] = true;
-    answerSteps(f, 6, rightAt);
+    playTo(f, 6, rightAt);
     ASSERT_EQ(f.messages.shown.size(), 1U);
     EXPECT_EQ(f.messages.shown[0].text, c.message);
 }
@@ -130,43 +108,28 @@ TEST(GradeTable, CountsOutsideTheTableTakeGradeTwo)
     EXPECT_EQ(gradeMessage(-1), "Отговорихте правилно на -1 въпроса и оценката Ви е Слаб (2)");
 }
 
-// The phases a new test can start from.
-enum class Phase { Idle, Answering, Answered, Finished };
-
-std::string phaseName(Phase p)
-{
-    constexpr std::array<const char *, 4> names{"Idle", "Answering", "Answered", "Finished"};
-    return names[static_cast<std::size_t>(p)];
-}
-
 class NewTestFrom : public ::testing::TestWithParam<Phase>
 {};
 
 TEST_P(NewTestFrom, EveryPhaseLeadsToAFreshFirstStep)
 {
     EngineFixture f;
-    std::array<bool, 7> allWrong{};
     switch (GetParam()) {
     case Phase::Idle:
         break;
     case Phase::Answering:
-        f.newTestAsking(kAsked);
-        answerSteps(f, 1, allWrong);
-        f.engine.NextQuestion();
-        f.engine.chooseOption(kAsked[2], OptionName::cc);
+        playTo(f, 2, kAllWrong, LastStep::OnlyChosen);
         break;
     case Phase::Answered:
-        f.newTestAsking(kAsked);
-        answerSteps(f, 2, {true, true, true});
-        ASSERT_TRUE(f.engine.view().Command2Enabled);
+        playTo(f, 2);
         break;
     case Phase::Finished:
-        f.newTestAsking(kAsked);
-        answerSteps(f, 6, allWrong);
+        playTo(f, 6, kAllWrong);
         break;
     }
+    ASSERT_EQ(f.engine.phase(), GetParam());
 
-    const std::array<int, 7> next{15, 2, 9, 1, 0, 4, 16};
+    const Asked next{15, 2, 9, 1, 0, 4, 16};
     f.newTestAsking(next);
 
     const ViewState &view = f.engine.view();
@@ -195,14 +158,13 @@ TEST_P(NewTestFrom, EveryPhaseLeadsToAFreshFirstStep)
 INSTANTIATE_TEST_SUITE_P(Phases, NewTestFrom,
                          ::testing::Values(Phase::Idle, Phase::Answering, Phase::Answered,
                                            Phase::Finished),
-                         [](const auto &info) { return phaseName(info.param); });
+                         [](const auto &info) { return std::string(phaseName(info.param)); });
 
 TEST(Frames, HiddenFramesKeepTheirLastCaption)
 {
     EngineFixture f;
     EXPECT_EQ(f.engine.view().Frame[kAsked[1]].Caption, "Frame1");
-    f.newTestAsking(kAsked);
-    answerSteps(f, 1, {});
+    playTo(f, 1, kAllWrong);
     f.newTestAsking({3, 4, 5, 6, 7, 9, 10});
     EXPECT_EQ(f.engine.view().Frame[kAsked[1]].Caption, " 2-и   въпрос ");
     EXPECT_EQ(f.engine.view().Frame[kAsked[2]].Caption, "Frame1");
