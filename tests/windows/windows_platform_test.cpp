@@ -1,6 +1,7 @@
 #include "sysinfo/sysinfo_launcher.h"
 #include "sysinfo/windows_platform.h"
-#include "tests/support/scripted_platform.h"
+#include "tests/support/recording_platform.h"
+#include "tests/support/recording_ports.h"
 #include "tests/sysinfo/value_cases.h"
 
 #include <gtest/gtest.h>
@@ -26,55 +27,20 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr const char *kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-constexpr const char *kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
+const std::string kToolKey{SysInfoLauncher::kToolKey};
+const std::string kFolderKey{SysInfoLauncher::kFolderKey};
+const std::string kToolValue{SysInfoLauncher::kToolValue};
+const std::string kFolderValue{SysInfoLauncher::kFolderValue};
 constexpr const char *kTestRoot = R"(SOFTWARE\Zelvarin Tests)";
 constexpr const char *kTestKey = R"(SOFTWARE\Zelvarin Tests\Values)";
 
 bool isOpenHandle(RegKey key);
 
-// The real platform with a record of which keys it opened, with what access, and how each
-// close went.
-class RecordingPlatform final : public SysInfoPlatform
+// The real platform, its calls recorded.
+class WinePlatform final : public RecordingPlatform
 {
 public:
-    struct Open
-    {
-        std::string subKey;
-        std::uint32_t access;
-        RegKey key;
-    };
     WindowsSysInfoPlatform real;
-    std::vector<Open> opens;
-    std::vector<std::pair<RegKey, RegStatus>> closes;
-    std::vector<std::string> starts;
-
-    RegStatus regOpenKeyEx(RegKey root, const std::string &subKey, std::uint32_t options,
-                           std::uint32_t access, RegKey &result) override
-    {
-        const RegStatus status = real.regOpenKeyEx(root, subKey, options, access, result);
-        if (status == kErrorSuccess) {
-            opens.push_back({subKey, access, result});
-        }
-        return status;
-    }
-    RegStatus regQueryValueEx(RegKey key, const std::string &valueName, std::uint32_t &type,
-                              std::uint8_t *data, std::uint32_t &dataSize) override
-    {
-        return real.regQueryValueEx(key, valueName, type, data, dataSize);
-    }
-    RegStatus regCloseKey(RegKey key) override
-    {
-        const RegStatus status = real.regCloseKey(key);
-        closes.emplace_back(key, status);
-        return status;
-    }
-    bool isPlainFile(const std::string &path) override { return real.isPlainFile(path); }
-    bool startProgram(const std::string &path, int showCommand) override
-    {
-        starts.push_back(path);
-        return real.startProgram(path, showCommand);
-    }
     // The real system folder holds Wine's own msinfo32.exe; a test of the message gives an
     // empty folder of its own instead.
     std::optional<std::string> systemFolderInstead;
@@ -83,23 +49,30 @@ public:
         return systemFolderInstead.value_or(real.systemFolder());
     }
 
-    std::vector<std::string> openedKeyNames() const
-    {
-        std::vector<std::string> names;
-        for (const Open &open : opens) {
-            names.push_back(open.subKey);
-        }
-        return names;
-    }
     // Every opened key was closed once, the system took the close, and the handle is gone.
     void expectAllClosed() const
     {
-        ASSERT_EQ(closes.size(), opens.size());
-        for (std::size_t i = 0; i < opens.size(); ++i) {
-            EXPECT_EQ(closes[i].first, opens[i].key);
-            EXPECT_EQ(closes[i].second, kErrorSuccess);
-            EXPECT_FALSE(isOpenHandle(opens[i].key));
-        }
+        EXPECT_TRUE(everyOpenedKeyClosedOnce());
+        for (const OpenCall &open : opens)
+            EXPECT_FALSE(open.opened && isOpenHandle(open.key));
+    }
+
+protected:
+    RegStatus openKey(RegKey root, const std::string &subKey, std::uint32_t options,
+                      std::uint32_t access, RegKey &result) override
+    {
+        return real.regOpenKeyEx(root, subKey, options, access, result);
+    }
+    RegStatus queryValue(RegKey key, const std::string &valueName, std::uint32_t &type,
+                         std::uint8_t *data, std::uint32_t &dataSize) override
+    {
+        return real.regQueryValueEx(key, valueName, type, data, dataSize);
+    }
+    RegStatus closeKey(RegKey key) override { return real.regCloseKey(key); }
+    bool testFile(const std::string &path) override { return real.isPlainFile(path); }
+    bool start(const std::string &path, int showCommand) override
+    {
+        return real.startProgram(path, showCommand);
     }
 };
 
@@ -186,21 +159,21 @@ protected:
     }
     static void removeLocations()
     {
-        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kToolKey, "PATH");
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kFolderKey);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFolderKey);
+        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kToolKey.c_str(), kToolValue.c_str());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kFolderKey.c_str());
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFolderKey.c_str());
     }
 
-    static void writeValue(const char *keyName, const char *valueName, std::uint32_t type,
-                           const std::string &data)
+    static void writeValue(const std::string &keyName, const std::string &valueName,
+                           std::uint32_t type, const std::string &data)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyName.c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
-        const LONG status =
-            RegSetValueExA(key, valueName, 0, type, reinterpret_cast<const BYTE *>(data.data()),
-                           static_cast<DWORD>(data.size()));
+        const LONG status = RegSetValueExA(key, valueName.c_str(), 0, type,
+                                           reinterpret_cast<const BYTE *>(data.data()),
+                                           static_cast<DWORD>(data.size()));
         RegCloseKey(key);
         ASSERT_EQ(status, ERROR_SUCCESS);
     }
@@ -214,7 +187,7 @@ protected:
         return target;
     }
 
-    RecordingPlatform platform;
+    WinePlatform platform;
     RecordingMessages messages;
 };
 
@@ -309,8 +282,8 @@ TEST_F(WineRegistry, FileTestAcceptsOnlyVisiblePlainFiles)
 TEST_F(WineRegistry, FirstLocationStartsTheNamedProgramWithBlanksInItsPath)
 {
     const std::string tool = placeMarkerTool(tempFolder() + "\\tool folder", "marker tool.exe");
-    writeValue(kToolKey, "PATH", REG_SZ, tool + "\0"s);
-    writeValue(kFolderKey, "MSINFO", REG_SZ, "C:\\windows\\system32\0"s);
+    writeValue(kToolKey, kToolValue, REG_SZ, tool + "\0"s);
+    writeValue(kFolderKey, kFolderValue, REG_SZ, "C:\\windows\\system32\0"s);
     SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
@@ -325,8 +298,8 @@ TEST_F(WineRegistry, FirstLocationStartsTheNamedProgramWithBlanksInItsPath)
 TEST_F(WineRegistry, FirstLocationNamingNoProgramShowsTheMessageOnly)
 {
     placeMarkerTool(tempFolder() + "\\tools", "MSINFO32.EXE");
-    writeValue(kToolKey, "PATH", REG_SZ, tempFolder() + "\\gone\\msinfo32.exe\0"s);
-    writeValue(kFolderKey, "MSINFO", REG_SZ, tempFolder() + "\\tools\0"s);
+    writeValue(kToolKey, kToolValue, REG_SZ, tempFolder() + "\\gone\\msinfo32.exe\0"s);
+    writeValue(kFolderKey, kFolderValue, REG_SZ, tempFolder() + "\\tools\0"s);
     platform.systemFolderInstead = tempFolder();
     SysInfoLauncher launcher(platform, messages);
 
@@ -358,7 +331,7 @@ TEST_P(WineSecondLocation, StartsTheToolInTheNamedFolder)
     const FolderCase &c = GetParam();
     const std::string folder = tempFolder() + "\\sys info";
     placeMarkerTool(folder, "MSINFO32.EXE");
-    writeValue(kFolderKey, "MSINFO", REG_SZ, folder + c.folderSuffix + "\0"s);
+    writeValue(kFolderKey, kFolderValue, REG_SZ, folder + c.folderSuffix + "\0"s);
     SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
@@ -366,7 +339,7 @@ TEST_P(WineSecondLocation, StartsTheToolInTheNamedFolder)
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(platform.openedKeyNames(), (std::vector<std::string>{kToolKey, kFolderKey}));
     const std::string started = folder + c.startedSuffix;
-    EXPECT_EQ(platform.starts, std::vector<std::string>{started});
+    EXPECT_EQ(platform.startedPaths(), std::vector<std::string>{started});
     EXPECT_EQ(waitForFile(folder + "\\ran.txt"), "\"" + started + "\"");
     platform.expectAllClosed();
 }
@@ -379,7 +352,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, WineSecondLocation,
 
 TEST_F(WineRegistry, FolderWithoutTheToolShowsTheMessage)
 {
-    writeValue(kFolderKey, "MSINFO", REG_SZ, tempFolder() + "\0"s);
+    writeValue(kFolderKey, kFolderValue, REG_SZ, tempFolder() + "\0"s);
     platform.systemFolderInstead = tempFolder();
     SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
@@ -440,13 +413,13 @@ TEST_F(WineRegistry, SystemsOwnToolStartsThroughTheSecondLocation)
         GTEST_SKIP() << "no msinfo32.exe in " << folder;
     }
     ASSERT_TRUE(processesNamed("msinfo32.exe").empty());
-    writeValue(kFolderKey, "MSINFO", REG_SZ, folder + "\0"s);
+    writeValue(kFolderKey, kFolderValue, REG_SZ, folder + "\0"s);
     SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
 
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(platform.starts, std::vector<std::string>{folder + "\\MSINFO32.EXE"});
+    EXPECT_EQ(platform.startedPaths(), std::vector<std::string>{folder + "\\MSINFO32.EXE"});
     EXPECT_TRUE(endStartedSystemTool());
 }
 
@@ -464,7 +437,7 @@ TEST_F(WineRegistry, NothingRegisteredStartsTheToolOfTheSystemFolder)
     launcher.StartSysInfo();
 
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(platform.starts, std::vector<std::string>{folder + "\\MSINFO32.EXE"});
+    EXPECT_EQ(platform.startedPaths(), std::vector<std::string>{folder + "\\MSINFO32.EXE"});
     EXPECT_TRUE(endStartedSystemTool());
     platform.expectAllClosed();
 }
