@@ -2,7 +2,7 @@
 // which status, the type, size and bytes of each value, sizes the registry claims), the file
 // test and the program start all come from the input. Each run checks
 //   - StartSysInfo ends in exactly one of: the tool started (one start, no message) or the
-//     one message "System Information Is Unavailable At This Time" (no tool running), and
+//     one failure message (no tool running), and
 //     that outcome and the path started are the ones the registry leads to;
 //   - GetKeyValue, called on its own with a text already in KeyVal, returns what the value
 //     holds, or false with KeyVal empty, or raises SysInfoError where it says it does;
@@ -38,12 +38,12 @@ using zelvarin::SysInfoLauncher;
 using zelvarin::testing::RecordingMessages;
 using zelvarin::testing::ScriptedPlatform;
 
-const std::string kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-const std::string kToolValue = "PATH";
-const std::string kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
-const std::string kFolderValue = "MSINFO";
-const std::string kToolFile = R"(\MSINFO32.EXE)";
-const std::string kUnavailable = "System Information Is Unavailable At This Time";
+const std::string kToolKey{SysInfoLauncher::kToolKey};
+const std::string kToolValue{SysInfoLauncher::kToolValue};
+const std::string kFolderKey{SysInfoLauncher::kFolderKey};
+const std::string kFolderValue{SysInfoLauncher::kFolderValue};
+const std::string kToolFile{SysInfoLauncher::kToolFile};
+const std::string kUnavailable{SysInfoLauncher::kUnavailable};
 constexpr std::size_t kBufferSize = 1024;
 constexpr std::size_t kLargestValue = 2048;
 

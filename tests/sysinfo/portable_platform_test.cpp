@@ -22,7 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char *kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+const std::string kToolKey{SysInfoLauncher::kToolKey};
+const std::string kFolderKey{SysInfoLauncher::kFolderKey};
+const std::string kFolderValue{SysInfoLauncher::kFolderValue};
 // A folder name that is not valid UTF-8: paths are bytes, and must stay so.
 constexpr const char *kNotUtf8 = "bin \xff\xfe";
 
@@ -225,9 +227,7 @@ TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
     RegKey key{};
     const RegKey currentUser{static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000001U))};
     EXPECT_EQ(platform.regOpenKeyEx(currentUser, kToolKey, 0, kKeyRead, key), kErrorFileNotFound);
-    EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine,
-                                    R"(SOFTWARE\Microsoft\Shared Tools Location)", 0, kKeyRead,
-                                    key),
+    EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kFolderKey, 0, kKeyRead, key),
               kErrorFileNotFound);
     EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, R"(software\microsoft\shared tools\msinfo)",
                                     0, kKeyRead, key),
@@ -237,7 +237,7 @@ TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
     std::array<std::uint8_t, 16> buffer{};
     std::uint32_t size = buffer.size();
     std::uint32_t type = 0;
-    EXPECT_EQ(platform.regQueryValueEx(key, "MSINFO", type, buffer.data(), size),
+    EXPECT_EQ(platform.regQueryValueEx(key, kFolderValue, type, buffer.data(), size),
               kErrorFileNotFound);
     EXPECT_EQ(platform.regCloseKey(key), kErrorSuccess);
 }
@@ -357,7 +357,7 @@ TEST_F(PortablePlatform, LauncherWithoutToolShowsTheMessage)
     SysInfoLauncher launcher(*platform, messages);
     launcher.StartSysInfo();
     ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(messages.shown[0].text, SysInfoLauncher::kUnavailable);
 }
 
 } // namespace
