@@ -3,6 +3,7 @@
 #include "quiz/colour.h"
 #include "quiz/ports.h"
 #include "quiz/question_bank.h"
+#include "quiz/quiz_engine.h"
 #include "quiz/view_state.h"
 
 #include <array>
@@ -12,25 +13,11 @@
 
 // What the main window must show after anything a pupil does, worked out here from the
 // pupil's actions alone. It shares nothing with the quiz engine but the shape of the view
-// state it is compared with, so a fault in the engine cannot hide in both.
+// state it is compared with and the names of the phases, so a fault in the engine cannot
+// hide in both.
 namespace zelvarin::stress {
 
-enum class Phase { Idle, Answering, Answered, Finished };
-
-inline const char *phaseName(Phase p)
-{
-    switch (p) {
-    case Phase::Idle:
-        return "Idle";
-    case Phase::Answering:
-        return "Answering";
-    case Phase::Answered:
-        return "Answered";
-    case Phase::Finished:
-        return "Finished";
-    }
-    return "?";
-}
+using Phase = QuizEngine::Phase;
 
 struct ExpectedMessage
 {

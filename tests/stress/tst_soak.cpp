@@ -4,9 +4,9 @@
 // same way.
 //
 // ZELVARIN_SOAK_TESTS sets how many tests run, ZELVARIN_SOAK_ABOUT how often About opens.
-#include "quiz/question_bank.h"
 #include "tests/stress/phase_model.h"
 #include "tests/stress/stress_harness.h"
+#include "tests/support/quiz_play.h"
 #include "tests/support/window_test_base.h"
 
 #include <QAction>
@@ -29,6 +29,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 using namespace zelvarin;
 using namespace zelvarin::stress;
+using namespace zelvarin::testing;
 using namespace zelvarin::ui;
 using namespace zelvarin::ui::testing;
 
@@ -64,45 +65,20 @@ class SoakTest : public WindowTestBase
     Q_OBJECT
 
 private:
-    static void settle()
-    {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    QPushButton *command(int n) const
-    {
-        return button(*m_form, QByteArray("Command" + QByteArray::number(n)).constData());
-    }
-
-    // One whole test; the pupil answers right at the steps whose bit in `pattern` is set.
+    // One whole test; the pupil answers right at the steps whose bit in a pattern is set.
     // Returns false with a reason when the test did not end as it should.
-    QString wholeTest(std::uint64_t number, std::array<QPushButton *, 5> &commands)
+    QString wholeTest(std::uint64_t number)
     {
-        std::array<int, kStepCount> order{};
-        for (int s = 0; s < kStepCount; ++s) {
-            order[static_cast<std::size_t>(s)] = static_cast<int>((number * 5 + s * 3) % 17);
-            m_random.script.push_back(
-                ScriptedRandom::drawing(order[static_cast<std::size_t>(s)], 0.5));
-        }
+        Asked order{};
+        Rights rights{};
         const unsigned pattern = static_cast<unsigned>(number * 37) & 0x7FU;
         int right = 0;
-        click(commands[4]);
         for (int s = 0; s < kStepCount; ++s) {
-            const int q = order[static_cast<std::size_t>(s)];
-            const std::string_view key = QuestionBank[static_cast<std::size_t>(q)].key;
-            OptionName answer = OptionName::aa;
-            for (OptionName n : kOptionNames) {
-                const bool isKey = nameOf(n) == key;
-                if (isKey == (((pattern >> s) & 1U) != 0))
-                    answer = n;
-            }
-            right += nameOf(answer) == key ? 1 : 0;
-            if (s > 0)
-                click(commands[2]);
-            click(option(*m_form, q, answer));
-            click(commands[1]);
+            order[static_cast<std::size_t>(s)] = static_cast<int>((number * 5 + s * 3) % 17);
+            rights[static_cast<std::size_t>(s)] = ((pattern >> s) & 1U) != 0;
+            right += rights[static_cast<std::size_t>(s)] ? 1 : 0;
         }
+        playTo(*this, kStepCount - 1, rights, LastStep::Accepted, order);
         settle();
         if (m_messages.shown.size() != 1 || m_messages.shown[0].text != gradeMessage(right))
             return QStringLiteral("test %1 did not end with the grade for %2 right answers")
@@ -132,10 +108,7 @@ private:
             return QStringLiteral("System Info left a key open at opening %1").arg(number);
         // The records of this round are checked; keeping them would grow the heap.
         m_messages.shown.clear();
-        m_platform.opens.clear();
-        m_platform.queries.clear();
-        m_platform.closes.clear();
-        m_platform.fileTests.clear();
+        m_platform.forgetCalls();
         return {};
     }
 
@@ -145,9 +118,6 @@ private slots:
     {
         const std::uint64_t tests = envCount("ZELVARIN_SOAK_TESTS", kDefaultTests);
         QVERIFY2(tests > kWarmUpTests, "the soak needs more tests than its warm-up");
-        std::array<QPushButton *, 5> commands{};
-        for (int n = 1; n <= 4; ++n)
-            commands[static_cast<std::size_t>(n)] = command(n);
 
         // Frames are built when first needed; built now, so that any widget more at the end is
         // one made during the tests.
@@ -156,7 +126,7 @@ private slots:
         qsizetype widgetsAtFirst = 0;
         std::size_t heapAfterWarmUp = 0;
         for (std::uint64_t t = 0; t < tests; ++t) {
-            const QString fault = wholeTest(t, commands);
+            const QString fault = wholeTest(t);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
             if (t == 0)
                 widgetsAtFirst = QApplication::allWidgets().size();

@@ -12,6 +12,9 @@ void WindowTestBase::init()
     m_platform = {};
     m_form =
         std::make_unique<MainWindow>(MainWindowServices{m_random, m_messages, m_exit, m_platform});
+    for (int n = 1; n <= 4; ++n)
+        m_commands[static_cast<std::size_t>(n - 1)] =
+            button(*m_form, QByteArray("Command" + QByteArray::number(n)).constData());
     m_form->show();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));

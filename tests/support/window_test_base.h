@@ -1,9 +1,11 @@
 #pragma once
 
+#include "tests/support/quiz_play.h"
 #include "tests/support/window_harness.h"
 
 #include <QObject>
 
+#include <array>
 #include <memory>
 
 namespace zelvarin::ui::testing {
@@ -15,6 +17,17 @@ class WindowTestBase : public QObject
 {
     Q_OBJECT
 
+public:
+    // The pupil of playTo (tests/support/quiz_play.h), clicking the window's controls.
+    void newTestAsking(const zelvarin::testing::Asked &questions)
+    {
+        m_random.ask(questions);
+        click(command(4));
+    }
+    void choose(int question, OptionName n) { click(option(*m_form, question, n)); }
+    void accept() { click(command(1)); }
+    void next() { click(command(2)); }
+
 protected:
     ScriptedRandom m_random;
     RecordingMessages m_messages;
@@ -22,14 +35,25 @@ protected:
     zelvarin::testing::ScriptedPlatform m_platform;
     std::unique_ptr<MainWindow> m_form;
 
-    // Lets closed windows be deleted, as the event loop would.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // Command1 to Command4 of the main window.
+    QPushButton *command(int n) const { return m_commands.at(static_cast<std::size_t>(n - 1)); }
+
+    // Does what the event loop would do next: delivers the posted events and deletes the
+    // windows that were closed.
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
 protected slots:
     void init();
     // Closes About where the test left it open, and checks that no window of the program is
     // left on the screen once the main window has gone.
     void cleanup();
+
+private:
+    std::array<QPushButton *, 4> m_commands{};
 };
 
 } // namespace zelvarin::ui::testing
