@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QPixmapCache>
 
+#include <functional>
 #include <malloc.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -112,68 +113,52 @@ private:
         return {};
     }
 
-private slots:
-
-    void manyWholeTests()
+    // Runs the rounds, each of which gives a fault or nothing, and checks that the widgets
+    // and the heap are the same at the end as after the first rounds.
+    void expectNoGrowth(const char *rounds, std::uint64_t count,
+                        const std::function<QString(std::uint64_t)> &round)
     {
-        const std::uint64_t tests = envCount("ZELVARIN_SOAK_TESTS", kDefaultTests);
-        QVERIFY2(tests > kWarmUpTests, "the soak needs more tests than its warm-up");
-
-        // Frames are built when first needed; built now, so that any widget more at the end is
-        // one made during the tests.
-        for (int q = 0; q < kQuestionCount; ++q)
-            m_form->page().frame(q);
+        QVERIFY2(count > kWarmUpTests, "the soak needs more rounds than its warm-up");
         qsizetype widgetsAtFirst = 0;
         std::size_t heapAfterWarmUp = 0;
-        for (std::uint64_t t = 0; t < tests; ++t) {
-            const QString fault = wholeTest(t);
-            QVERIFY2(fault.isEmpty(), qPrintable(fault));
-            if (t == 0)
-                widgetsAtFirst = QApplication::allWidgets().size();
-            if (t + 1 == kWarmUpTests)
-                heapAfterWarmUp = heapInUse();
-        }
-        const qsizetype widgetsAtLast = QApplication::allWidgets().size();
-        const std::size_t heapAtEnd = heapInUse();
-        qInfo("%llu tests: %lld widgets after the first and after the last; heap in use %zu "
-              "bytes after %llu tests, %zu at the end (%+lld)",
-              static_cast<unsigned long long>(tests), static_cast<long long>(widgetsAtFirst),
-              heapAfterWarmUp, static_cast<unsigned long long>(kWarmUpTests), heapAtEnd,
-              static_cast<long long>(heapAtEnd) - static_cast<long long>(heapAfterWarmUp));
-        QCOMPARE(widgetsAtLast, widgetsAtFirst);
-        QVERIFY2(heapAtEnd <= heapAfterWarmUp + kHeapSlackBytes,
-                 qPrintable(QStringLiteral("the heap grew by %1 bytes")
-                                .arg(static_cast<long long>(heapAtEnd) -
-                                     static_cast<long long>(heapAfterWarmUp))));
-        QCOMPARE(m_exit.calls, 0);
-    }
-
-    void aboutOpenedManyTimes()
-    {
-        const std::uint64_t openings = envCount("ZELVARIN_SOAK_ABOUT", kDefaultAboutOpenings);
-        QVERIFY2(openings > kWarmUpTests, "the soak needs more openings than its warm-up");
-        qsizetype widgetsAtFirst = 0;
-        std::size_t heapAfterWarmUp = 0;
-        for (std::uint64_t n = 0; n < openings; ++n) {
-            const QString fault = aboutRoundTrip(n);
+        for (std::uint64_t n = 0; n < count; ++n) {
+            const QString fault = round(n);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
             if (n == 0)
                 widgetsAtFirst = QApplication::allWidgets().size();
             if (n + 1 == kWarmUpTests)
                 heapAfterWarmUp = heapInUse();
         }
+        const qsizetype widgetsAtLast = QApplication::allWidgets().size();
         const std::size_t heapAtEnd = heapInUse();
-        qInfo("About opened %llu times: %lld widgets after the first closing, %lld after the "
-              "last; heap in use %zu bytes after %llu openings, %zu at the end (%+lld)",
-              static_cast<unsigned long long>(openings), static_cast<long long>(widgetsAtFirst),
-              static_cast<long long>(QApplication::allWidgets().size()), heapAfterWarmUp,
-              static_cast<unsigned long long>(kWarmUpTests), heapAtEnd,
-              static_cast<long long>(heapAtEnd) - static_cast<long long>(heapAfterWarmUp));
-        QCOMPARE(QApplication::allWidgets().size(), widgetsAtFirst);
+        const long long growth =
+            static_cast<long long>(heapAtEnd) - static_cast<long long>(heapAfterWarmUp);
+        qInfo("%llu %s: %lld widgets after the first, %lld after the last; heap in use %zu "
+              "bytes after %llu, %zu at the end (%+lld)",
+              static_cast<unsigned long long>(count), rounds,
+              static_cast<long long>(widgetsAtFirst), static_cast<long long>(widgetsAtLast),
+              heapAfterWarmUp, static_cast<unsigned long long>(kWarmUpTests), heapAtEnd, growth);
+        QCOMPARE(widgetsAtLast, widgetsAtFirst);
         QVERIFY2(heapAtEnd <= heapAfterWarmUp + kHeapSlackBytes,
-                 qPrintable(QStringLiteral("the heap grew by %1 bytes")
-                                .arg(static_cast<long long>(heapAtEnd) -
-                                     static_cast<long long>(heapAfterWarmUp))));
+                 qPrintable(QStringLiteral("the heap grew by %1 bytes").arg(growth)));
+    }
+
+private slots:
+    void manyWholeTests()
+    {
+        // Frames are built when first needed; built now, so that any widget more at the end is
+        // one made during the tests.
+        for (int q = 0; q < kQuestionCount; ++q)
+            m_form->page().frame(q);
+        expectNoGrowth("whole tests", envCount("ZELVARIN_SOAK_TESTS", kDefaultTests),
+                       [this](std::uint64_t n) { return wholeTest(n); });
+        QCOMPARE(m_exit.calls, 0);
+    }
+
+    void aboutOpenedManyTimes()
+    {
+        expectNoGrowth("openings of About", envCount("ZELVARIN_SOAK_ABOUT", kDefaultAboutOpenings),
+                       [this](std::uint64_t n) { return aboutRoundTrip(n); });
     }
 };
 
