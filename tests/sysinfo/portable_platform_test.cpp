@@ -155,68 +155,27 @@ TEST_P(PortableToolChoice, RegistryNamesTheFirstToolFound)
     EXPECT_EQ(platform.regCloseKey(key), kErrorSuccess);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tools, PortableToolChoice,
-    ::testing::Values(
-        ToolChoice{"NoneInstalled", {}, ""},
-        ToolChoice{"OnlyGnomeSystemMonitor",
-                   {{"bin 1", "gnome-system-monitor", Kind::Executable}},
-                   "bin 1/gnome-system-monitor"},
-        ToolChoice{
-            "Hardinfo2BeforeHardinfo",
-            {{"bin 0", "hardinfo", Kind::Executable}, {"bin 1", "hardinfo2", Kind::Executable}},
-            "bin 1/hardinfo2"},
-        ToolChoice{
-            "HardinfoBeforeKinfocenter",
-            {{"bin 0", "kinfocenter", Kind::Executable}, {"bin 0", "hardinfo", Kind::Executable}},
-            "bin 0/hardinfo"},
-        ToolChoice{"KinfocenterBeforeGnomeSystemMonitor",
-                   {{"bin 0", "gnome-system-monitor", Kind::Executable},
-                    {"bin 1", "kinfocenter", Kind::Executable}},
-                   "bin 1/kinfocenter"},
-        ToolChoice{
-            "NonExecutableFileSkipped",
-            {{"bin 0", "hardinfo2", Kind::PlainFile}, {"bin 1", "kinfocenter", Kind::Executable}},
-            "bin 1/kinfocenter"},
-        ToolChoice{"FolderNamedLikeAToolSkipped",
-                   {{"bin 0", "hardinfo2", Kind::Folder},
-                    {"bin 1", "gnome-system-monitor", Kind::Executable}},
-                   "bin 1/gnome-system-monitor"},
-        ToolChoice{
-            "LaterPathFolderHoldsTheExecutableOne",
-            {{"bin 0", "hardinfo", Kind::PlainFile}, {"bin 1", "hardinfo", Kind::Executable}},
-            "bin 1/hardinfo"},
-        ToolChoice{
-            "OnlyNonToolsPresent",
-            {{"bin 0", "msinfo32", Kind::Executable}, {"bin 0", "kinfocenter", Kind::Folder}},
-            ""},
-        // The PATH is bytes: a folder name that is not UTF-8 is found and named unchanged.
-        ToolChoice{"FolderNameNotUtf8",
-                   {{kNotUtf8, "kinfocenter", Kind::Executable}},
-                   std::string(kNotUtf8) + "/kinfocenter",
-                   {std::string("@") + kNotUtf8}},
-        // Empty and relative entries lead to the current folder or below it, where anybody
-        // may have planted a program: skipped, so only the later absolute folder counts.
-        ToolChoice{"CurrentFolderAsDotSkipped",
-                   {{".", "hardinfo2", Kind::Executable},
-                    {"bin 1", "gnome-system-monitor", Kind::Executable}},
-                   "bin 1/gnome-system-monitor",
-                   {".", "@bin 1"}},
-        ToolChoice{"RelativeFolderSkipped",
-                   {{"sub", "hardinfo2", Kind::Executable},
-                    {"bin 1", "gnome-system-monitor", Kind::Executable}},
-                   "bin 1/gnome-system-monitor",
-                   {"sub", "@bin 1"}},
-        ToolChoice{"EmptyEntrySkipped",
-                   {{".", "hardinfo2", Kind::Executable},
-                    {"bin 1", "gnome-system-monitor", Kind::Executable}},
-                   "bin 1/gnome-system-monitor",
-                   {"", "@bin 1"}},
-        ToolChoice{"OnlyRelativeEntries",
-                   {{".", "hardinfo2", Kind::Executable}, {"sub", "hardinfo", Kind::Executable}},
-                   "",
-                   {".", "sub", ""}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tools, PortableToolChoice, ::testing::Values(
+    ToolChoice{"NoneInstalled", {}, ""},
+    ToolChoice{"OnlyGnomeSystemMonitor", {{"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor"},
+    ToolChoice{"Hardinfo2BeforeHardinfo", {{"bin 0", "hardinfo", Kind::Executable}, {"bin 1", "hardinfo2", Kind::Executable}}, "bin 1/hardinfo2"},
+    ToolChoice{"HardinfoBeforeKinfocenter", {{"bin 0", "kinfocenter", Kind::Executable}, {"bin 0", "hardinfo", Kind::Executable}}, "bin 0/hardinfo"},
+    ToolChoice{"KinfocenterBeforeGnomeSystemMonitor", {{"bin 0", "gnome-system-monitor", Kind::Executable}, {"bin 1", "kinfocenter", Kind::Executable}}, "bin 1/kinfocenter"},
+    ToolChoice{"NonExecutableFileSkipped", {{"bin 0", "hardinfo2", Kind::PlainFile}, {"bin 1", "kinfocenter", Kind::Executable}}, "bin 1/kinfocenter"},
+    ToolChoice{"FolderNamedLikeAToolSkipped", {{"bin 0", "hardinfo2", Kind::Folder}, {"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor"},
+    ToolChoice{"LaterPathFolderHoldsTheExecutableOne", {{"bin 0", "hardinfo", Kind::PlainFile}, {"bin 1", "hardinfo", Kind::Executable}}, "bin 1/hardinfo"},
+    ToolChoice{"OnlyNonToolsPresent", {{"bin 0", "msinfo32", Kind::Executable}, {"bin 0", "kinfocenter", Kind::Folder}}, ""},
+    // The PATH is bytes: a folder name that is not UTF-8 is found and named unchanged.
+    ToolChoice{"FolderNameNotUtf8", {{kNotUtf8, "kinfocenter", Kind::Executable}}, std::string(kNotUtf8) + "/kinfocenter", {std::string("@") + kNotUtf8}},
+    // Empty and relative entries lead to the current folder or below it, where anybody may
+    // have planted a program: skipped, so only the later absolute folder counts.
+    ToolChoice{"CurrentFolderAsDotSkipped", {{".", "hardinfo2", Kind::Executable}, {"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor", {".", "@bin 1"}},
+    ToolChoice{"RelativeFolderSkipped", {{"sub", "hardinfo2", Kind::Executable}, {"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor", {"sub", "@bin 1"}},
+    ToolChoice{"EmptyEntrySkipped", {{".", "hardinfo2", Kind::Executable}, {"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor", {"", "@bin 1"}},
+    ToolChoice{"OnlyRelativeEntries", {{".", "hardinfo2", Kind::Executable}, {"sub", "hardinfo", Kind::Executable}}, "", {".", "sub", ""}}),
     [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
 // The registry around that one value.
 
