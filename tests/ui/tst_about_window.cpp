@@ -1,5 +1,6 @@
 // The About window: opened from the menu, every way of closing it, and System Info; the
 // lock it and the message boxes put on the main window's commands, whatever the input path.
+#include "sysinfo/sysinfo_launcher.h"
 #include "tests/support/window_test_base.h"
 
 #include <QAction>
@@ -12,12 +13,8 @@
 
 using namespace zelvarin;
 using namespace zelvarin::ui;
+using namespace zelvarin::testing;
 using namespace zelvarin::ui::testing;
-
-namespace {
-constexpr std::string_view kUnavailable = "System Information Is Unavailable At This Time";
-constexpr std::string_view kMsinfoKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-} // namespace
 
 class AboutWindowTest : public WindowTestBase
 {
@@ -37,20 +34,6 @@ private:
     QString text(QDialog *about, const char *label) const
     {
         return child<QLabel>(*about, QLatin1String(label))->text();
-    }
-
-    // Accepts and moves on through steps 0..last, always with the first answer.
-    void playTo(int last)
-    {
-        m_random.ask({4, 5, 6, 7, 8, 9, 10});
-        click(button(*m_form, "Command4"));
-        for (int step = 0; step <= last; ++step) {
-            if (step > 0)
-                click(button(*m_form, "Command2"));
-            click(option(*m_form, 4 + step, OptionName::aa));
-            if (step < last)
-                click(button(*m_form, "Command1"));
-        }
     }
 
 private slots:
@@ -136,15 +119,14 @@ private slots:
 
     void mainWindowTakesNoInputWhileOpenAndTheTestIsUntouched()
     {
-        m_random.ask({4, 5, 6, 7, 8, 9, 10});
-        click(button(*m_form, "Command4"));
-        click(option(*m_form, 4, OptionName::bb));
+        const int q = kAsked[0];
+        playTo(*this, 0, kAllRight, LastStep::OnlyChosen);
         const ViewState before = m_form->page().engine().view();
 
         QDialog *about = open();
-        click(button(*m_form, "Command4"));
-        click(button(*m_form, "Command1"));
-        click(option(*m_form, 4, OptionName::cc));
+        click(command(4));
+        click(command(1));
+        click(option(*m_form, q, wrongOf(q)));
         QTest::keyClick(m_form.get(), Qt::Key_F2);
         QVERIFY(m_form->page().engine().view() == before);
         QVERIFY(m_messages.shown.empty());
@@ -155,7 +137,7 @@ private slots:
         click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
         settle();
         QVERIFY(m_form->page().engine().view() == before);
-        QVERIFY(option(*m_form, 4, OptionName::bb)->isChecked());
+        QVERIFY(option(*m_form, q, keyOf(q))->isChecked());
     }
 
     // A screen reader's "Press" triggers a menu item or clicks a button, which neither a
@@ -176,7 +158,7 @@ private slots:
     {
         QFETCH(QString, lock);
         QFETCH(QString, command);
-        auto &toolKey = m_platform.key(std::string(kMsinfoKey));
+        auto &toolKey = m_platform.key(SysInfoLauncher::kToolKey);
         const auto restore = qScopeGuard([&toolKey, saved = toolKey] { toolKey = saved; });
         toolKey.openStatus = kErrorFileNotFound; // System Info shows its box
         const auto state = [this] {
@@ -195,13 +177,13 @@ private slots:
                 child<QAbstractButton>(*m_form->lock().aboutWindow(), command)->click();
             QVERIFY(state() == before);
         };
-        playTo(lock == QLatin1String("grade box") ? 6 : 0);
+        playTo(*this, lock == QLatin1String("grade box") ? 6 : 0, kAllRight, LastStep::OnlyChosen);
         m_messages.whileOpen = pressChangesNothing;
         if (lock == QLatin1String("About")) {
             open();
             pressChangesNothing({});
         } else if (lock == QLatin1String("grade box")) {
-            click(button(*m_form, "Command1"));
+            accept();
         } else {
             click(child<QPushButton>(*open(), QStringLiteral("cmdSysInfo")));
         }
@@ -216,7 +198,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("byKeyboard");
         QTest::newRow("Accept answer") << "Command1" << false;
-        QTest::newRow("an answer") << "bb(4)" << false;
+        QTest::newRow("an answer") << QStringLiteral("cc(%1)").arg(kAsked[0]) << false;
         // Alt, Right, Enter: the menu bar holds the focus while About opens.
         QTest::newRow("New test, About opened from the keyboard") << "Command4" << true;
     }
@@ -224,7 +206,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, byKeyboard);
-        playTo(0);
+        playTo(*this, 0, kAllRight, LastStep::OnlyChosen);
         auto *had = child<QWidget>(*m_form, name);
         had->setFocus();
         QCOMPARE(QApplication::focusWidget(), had);
@@ -271,7 +253,7 @@ private slots:
         QDialog *about = open();
         click(child<QPushButton>(*about, QStringLiteral("cmdSysInfo")));
         QCOMPARE(m_messages.shown.size(), std::size_t{1});
-        QCOMPARE(m_messages.shown[0].text, std::string(kUnavailable));
+        QCOMPARE(m_messages.shown[0].text, std::string(SysInfoLauncher::kUnavailable));
         QCOMPARE(m_messages.shown[0].title, std::string());
         QVERIFY(m_messages.shown[0].icon == MessageIcon::None);
         QVERIFY(about->isVisible());
@@ -281,7 +263,7 @@ private slots:
 
     void systemInfoStartsTheToolByAltS()
     {
-        m_platform.setValue(std::string(kMsinfoKey), "PATH", 1,
+        m_platform.setValue(SysInfoLauncher::kToolKey, SysInfoLauncher::kToolValue, kRegSz,
                             std::string("/opt/tools/sysinfo") + '\0');
         m_platform.startablePrograms.insert("/opt/tools/sysinfo");
         QDialog *about = open();

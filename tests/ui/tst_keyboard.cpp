@@ -13,16 +13,10 @@
 
 using namespace zelvarin;
 using namespace zelvarin::ui;
+using namespace zelvarin::testing;
 using namespace zelvarin::ui::testing;
 
 namespace {
-constexpr std::array<int, 7> kAsked{0, 10, 15, 11, 6, 13, 1};
-
-OptionName keyOf(int question)
-{
-    return OptionName(QuestionBank[static_cast<std::size_t>(question)].key[1] - 'a');
-}
-
 double contrast(QRgb a, QRgb b)
 {
     const auto luminance = [](QRgb c) {
@@ -98,8 +92,8 @@ private slots:
     void wholeTestWithoutTheMouse()
     {
         // From where a new window puts the focus.
-        button(*m_form, "Command3")->setFocus();
-        QCOMPARE(focused(), button(*m_form, "Command3"));
+        command(3)->setFocus();
+        QCOMPARE(focused(), command(3));
         m_random.ask(kAsked);
         press(Qt::Key_F2);
         QVERIFY(m_form->page().frame(kAsked[0])->isVisible());
@@ -109,7 +103,7 @@ private slots:
             const int q = kAsked[static_cast<std::size_t>(step)];
             QuestionFrame *frame = m_form->page().frame(q);
             if (step > 0) {
-                QVERIFY(tabTo(button(*m_form, "Command2")));
+                QVERIFY(tabTo(command(2)));
                 press(step % 2 == 0 ? Qt::Key_Space : Qt::Key_Return);
                 QVERIFY(frame->isVisible());
             }
@@ -126,7 +120,7 @@ private slots:
             QVERIFY(target->isChecked());
             QVERIFY(target->hasFocus());
 
-            QVERIFY(tabTo(button(*m_form, "Command1")));
+            QVERIFY(tabTo(command(1)));
             press(Qt::Key_Return);
             QCOMPARE(resultSlot(*m_form, step)->text(),
                      step < 6 ? QStringLiteral("Правилен") : QString());
@@ -142,12 +136,10 @@ private slots:
     {
         QTest::addColumn<OptionName>("chosen");
         QTest::addColumn<QString>("verdict");
-        // Question 3, key cc.
-        QTest::newRow("right") << OptionName::cc << QStringLiteral("Верен отговор.");
-        QTest::newRow("wrong") << OptionName::bb
+        QTest::newRow("right") << keyOf(3) << QStringLiteral("Верен отговор.");
+        QTest::newRow("wrong") << wrongOf(3)
                                << QStringLiteral("Грешен отговор. Верният отговор е: ") +
-                                      QString::fromUtf8(
-                                          QuestionBank[3].option(OptionName::cc).data());
+                                      QString::fromUtf8(QuestionBank[3].option(keyOf(3)).data());
     }
     void focusGoesWhereThePupilGoesNext()
     {
@@ -157,22 +149,22 @@ private slots:
         press(Qt::Key_F2);
         option(*m_form, 3, chosen)->setFocus(Qt::TabFocusReason);
         press(Qt::Key_Space);
-        QVERIFY(tabTo(button(*m_form, "Command1")));
+        QVERIFY(tabTo(command(1)));
         QWidgetList focusedOnTheWay;
         const QMetaObject::Connection watch = connect(
             qApp, &QApplication::focusChanged, this,
             [&focusedOnTheWay](QWidget * /*old*/, QWidget *now) { focusedOnTheWay << now; });
         press(Qt::Key_Space);
         disconnect(watch);
-        QCOMPARE(focusedOnTheWay, QWidgetList{button(*m_form, "Command2")});
-        QCOMPARE(button(*m_form, "Command2")->accessibleDescription(), verdict);
+        QCOMPARE(focusedOnTheWay, QWidgetList{command(2)});
+        QCOMPARE(command(2)->accessibleDescription(), verdict);
 
         press(Qt::Key_Space);
         // Next greys itself: the focus goes to the new question's answers, and the button
         // no longer speaks of the last one.
         QVERIFY(m_form->page().frame(4)->isVisible());
         QVERIFY(m_form->page().frame(4)->isAncestorOf(focused()));
-        QCOMPARE(button(*m_form, "Command2")->accessibleDescription(), QString());
+        QCOMPARE(command(2)->accessibleDescription(), QString());
         QCOMPARE(m_exit.calls, 0);
     }
 
@@ -180,7 +172,7 @@ private slots:
     {
         // F10, Enter opens Тест, Enter again runs its first item, Нов тест; as on Windows.
         m_random.ask({5, 4, 3, 6, 7, 8, 9});
-        button(*m_form, "Command3")->setFocus();
+        command(3)->setFocus();
         auto *menuBar = m_form->findChild<QMenuBar *>();
         const QImage before = menuBar->grab().toImage();
         press(Qt::Key_F10);
@@ -192,7 +184,7 @@ private slots:
         QVERIFY(contrast(entered.pixel(title.left() + 2, title.center().y()),
                          before.pixel(title.left() + 2, title.center().y())) >= 3);
         press(Qt::Key_F10); // leaves the menu bar again, back where the focus was
-        QCOMPARE(focused(), button(*m_form, "Command3"));
+        QCOMPARE(focused(), command(3));
         press(Qt::Key_F10);
         press(Qt::Key_Return);
         QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
@@ -213,7 +205,7 @@ private slots:
     void focusRingIsPlainToSee()
     {
         QFETCH(QString, control);
-        m_random.ask({8, 12, 4, 6, 15, 13, 1});
+        m_random.ask(kAsked); // question 8 on view
         press(Qt::Key_F2);
         QWidget *root = m_form.get();
         if (control.startsWith(QLatin1String("cmd")) || control == QLatin1String("picIcon")) {

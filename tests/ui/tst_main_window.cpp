@@ -17,16 +17,11 @@
 
 using namespace zelvarin;
 using namespace zelvarin::ui;
+using namespace zelvarin::testing;
 using namespace zelvarin::ui::testing;
 using namespace Qt::StringLiterals;
 
 namespace {
-// Questions 8, 2, 15, 0, 11, 6, 13 have the keys bb, bb, bb, aa, aa, cc, cc.
-constexpr std::array<int, 7> kAsked{8, 2, 15, 0, 11, 6, 13};
-constexpr std::array<OptionName, 7> kKeys{OptionName::bb, OptionName::bb, OptionName::bb,
-                                          OptionName::aa, OptionName::aa, OptionName::cc,
-                                          OptionName::cc};
-
 int visibleFrames(const MainWindow &form)
 {
     int n = 0;
@@ -40,17 +35,6 @@ class MainWindowTest : public WindowTestBase
 {
     Q_OBJECT
 
-private:
-    QPushButton *command(int n) const
-    {
-        return button(*m_form, QByteArray("Command" + QByteArray::number(n)).constData());
-    }
-    void newTestByButton()
-    {
-        m_random.ask(kAsked);
-        click(command(4));
-    }
-
 private slots:
     void wholeTestByClicks()
     {
@@ -58,7 +42,7 @@ private slots:
         for (int q : kAsked)
             m_form->page().frame(q);
         const qsizetype widgetsBefore = QApplication::allWidgets().size();
-        newTestByButton();
+        newTestAsking(kAsked);
         for (int step = 0; step < 7; ++step) {
             const int q = kAsked[static_cast<std::size_t>(step)];
             if (step > 0)
@@ -70,9 +54,7 @@ private slots:
             QVERIFY(command(1)->isEnabled());
             QVERIFY(!command(2)->isEnabled());
             // Right on even steps, wrong on odd ones.
-            const OptionName key = kKeys[static_cast<std::size_t>(step)];
-            const OptionName wrong = key == OptionName::aa ? OptionName::bb : OptionName::aa;
-            click(option(*m_form, q, step % 2 == 0 ? key : wrong));
+            choose(q, answerOf(q, step % 2 == 0));
             if (step == 6) {
                 m_messages.whileOpen = [this, q](const Shown &) {
                     // The grade shows over the marked seventh question and the full strip.
@@ -105,21 +87,20 @@ private slots:
 
     void marksAreDrawnAndLockedFrameIgnoresClicks()
     {
-        newTestByButton();
-        const int q = kAsked[0]; // key bb
-        click(option(*m_form, q, OptionName::cc));
-        click(command(1));
+        const int q = kAsked[0];
+        playTo(*this, 0, kAllWrong);
 
-        OptionButton *cc = option(*m_form, q, OptionName::cc);
-        OptionButton *bb = option(*m_form, q, OptionName::bb);
+        OptionButton *wrong = option(*m_form, q, wrongOf(q));
+        OptionButton *key = option(*m_form, q, keyOf(q));
+        OptionButton *other = option(*m_form, q, kOptionNames[(indexOf(keyOf(q)) + 2) % 3]);
         QVERIFY(!m_form->page().frame(q)->isEnabled());
-        QVERIFY(cc->isChecked());
-        QVERIFY(cc->font().strikeOut());
-        QVERIFY(!bb->font().strikeOut());
+        QVERIFY(wrong->isChecked());
+        QVERIFY(wrong->font().strikeOut());
+        QVERIFY(!key->font().strikeOut());
         // The marks keep their colours in the disabled frame: nothing is greyed.
-        QCOMPARE(cc->palette().color(QPalette::Disabled, QPalette::WindowText),
+        QCOMPARE(wrong->palette().color(QPalette::Disabled, QPalette::WindowText),
                  toQColor(colours::kRed));
-        QCOMPARE(bb->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::blue));
+        QCOMPARE(key->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::blue));
         QVERIFY(m_form->findChild<QWidget *>(QStringLiteral("No(%1)").arg(q))
                     ->isVisibleTo(m_form->page().frame(q)));
         QVERIFY(!m_form->findChild<QWidget *>(QStringLiteral("Yes(%1)").arg(q))
@@ -128,26 +109,26 @@ private slots:
         QCOMPARE(resultSlot(*m_form, 0)->palette().color(QPalette::Base), QColor(255, 185, 162));
         // What the colours say, a screen reader says in words.
         QCOMPARE(m_form->page().frame(q)->accessibleDescription(),
-                 QStringLiteral("Грешен отговор. Верният отговор е: ") + bb->text());
-        QCOMPARE(cc->accessibleDescription(), QStringLiteral("грешен отговор"));
-        QCOMPARE(bb->accessibleDescription(), QStringLiteral("верен отговор"));
-        QCOMPARE(option(*m_form, q, OptionName::aa)->accessibleDescription(), QString());
+                 QStringLiteral("Грешен отговор. Верният отговор е: ") + key->text());
+        QCOMPARE(wrong->accessibleDescription(), QStringLiteral("грешен отговор"));
+        QCOMPARE(key->accessibleDescription(), QStringLiteral("верен отговор"));
+        QCOMPARE(other->accessibleDescription(), QString());
 
-        click(bb);
-        click(option(*m_form, q, OptionName::aa));
-        QVERIFY(cc->isChecked());
-        QVERIFY(!bb->isChecked());
+        click(key);
+        click(other);
+        QVERIFY(wrong->isChecked());
+        QVERIFY(!key->isChecked());
         QVERIFY(m_form->page()
                     .engine()
                     .view()
                     .Frame[static_cast<std::size_t>(q)]
-                    .option(OptionName::cc)
+                    .option(wrongOf(q))
                     .Value);
     }
 
     void optionsOfDifferentFramesAreIndependent()
     {
-        newTestByButton();
+        newTestAsking(kAsked);
         click(option(*m_form, kAsked[0], OptionName::aa));
         click(option(*m_form, kAsked[0], OptionName::bb));
         QVERIFY(!option(*m_form, kAsked[0], OptionName::aa)->isChecked());
@@ -165,7 +146,7 @@ private slots:
 
     void guardBoxChangesNothing()
     {
-        newTestByButton();
+        newTestAsking(kAsked);
         const ViewState before = m_form->page().engine().view();
         click(command(1));
         QCOMPARE(m_messages.shown.size(), std::size_t{1});
@@ -186,9 +167,7 @@ private slots:
         // Mid-test, with Next question enabled: each way gives the same fresh first step.
         std::vector<ViewState> results;
         for (int way = 0; way < 3; ++way) {
-            newTestByButton();
-            click(option(*m_form, kAsked[0], OptionName::bb));
-            click(command(1));
+            playTo(*this, 0);
             QVERIFY(command(2)->isEnabled());
             m_random.ask({3, 5, 7, 9, 11, 13, 15});
             if (way == 0)
@@ -441,24 +420,21 @@ private slots:
 
     void screenReaderSeesOptionsSlotsAndNoKeyBox()
     {
-        newTestByButton();
+        newTestAsking(kAsked);
         const int q = kAsked[0];
+        const OptionName key = keyOf(q);
         // A screen reader chooses through the button's accessible action, which may toggle
         // it without a click; the choice must still reach the quiz.
         QAccessibleInterface *radio =
-            QAccessible::queryAccessibleInterface(option(*m_form, q, OptionName::bb));
+            QAccessible::queryAccessibleInterface(option(*m_form, q, key));
         QAccessibleActionInterface *actions = radio->actionInterface();
         QVERIFY(actions != nullptr);
         actions->doAction(QAccessibleActionInterface::toggleAction());
-        QVERIFY(m_form->page()
-                    .engine()
-                    .view()
-                    .Frame[static_cast<std::size_t>(q)]
-                    .option(OptionName::bb)
-                    .Value);
+        QVERIFY(
+            m_form->page().engine().view().Frame[static_cast<std::size_t>(q)].option(key).Value);
         QCOMPARE(radio->role(), QAccessible::RadioButton);
         QCOMPARE(radio->text(QAccessible::Name),
-                 QString::fromUtf8(QuestionBank[q].option(OptionName::bb).data()));
+                 QString::fromUtf8(QuestionBank[q].option(key).data()));
         QVERIFY(radio->state().checked);
 
         QAccessibleInterface *frame =
@@ -471,7 +447,7 @@ private slots:
         QVERIFY(radio->relations(QAccessible::Label).isEmpty());
         for (int i = 0; i < frame->childCount(); ++i)
             QVERIFY(frame->child(i)->object()->objectName() != QStringLiteral("Text1(%1)").arg(q));
-        QCOMPARE(keyBox(q)->text(), QStringLiteral("bb"));
+        QCOMPARE(keyBox(q)->text(), QLatin1String(nameOf(key).data(), 2));
         QAccessibleInterface *shot = QAccessible::queryAccessibleInterface(
             child<QWidget>(*m_form, QStringLiteral("Picture1(%1)").arg(q)));
         QCOMPARE(shot->role(), QAccessible::Graphic);
@@ -485,7 +461,7 @@ private slots:
         QCOMPARE(frame->text(QAccessible::Description), QStringLiteral("Верен отговор."));
 
         // A new test clears what was said.
-        newTestByButton();
+        newTestAsking(kAsked);
         QCOMPARE(frame->text(QAccessible::Description), QString());
         QCOMPARE(slot->text(QAccessible::Name), QStringLiteral("Отговор 1"));
         QVERIFY(radio->text(QAccessible::Description).isEmpty());
