@@ -30,18 +30,28 @@ void expectRegistryUsedReadOnlyAndClosed(const ScriptedPlatform &platform)
     EXPECT_TRUE(platform.everyOpenedKeyClosedOnce());
 }
 
+// A launcher over a fresh scripted registry.
+class Launcher : public ::testing::Test
+{
+protected:
+    ScriptedPlatform platform;
+    RecordingMessages messages;
+    SysInfoLauncher launcher{platform, messages};
+};
+class GetKeyValue : public Launcher
+{};
+class StartSysInfo : public Launcher
+{};
+
 // GetKeyValue on each stored value.
 
-class GetKeyValueOfStoredValue : public ::testing::TestWithParam<ValueCase>
+class GetKeyValueOfStoredValue : public Launcher, public ::testing::WithParamInterface<ValueCase>
 {};
 
 TEST_P(GetKeyValueOfStoredValue, GivesTheTableOutcomeAndClosesTheKey)
 {
     const ValueCase &c = GetParam();
-    ScriptedPlatform platform;
-    RecordingMessages messages;
     platform.setValue(kTestKey, "Value", c.type, c.data);
-    SysInfoLauncher launcher(platform, messages);
 
     std::string keyVal = c.keyValIn;
     switch (c.outcome) {
@@ -70,17 +80,14 @@ INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueOfStoredValue, ::testing::ValuesIn(v
 
 // GetKeyValue when there is nothing to read.
 
-TEST(GetKeyValue, MissingOrRefusedKeyEmptiesTextAndClosesNothing)
+TEST_F(GetKeyValue, MissingOrRefusedKeyEmptiesTextAndClosesNothing)
 {
     for (const bool refuse : {false, true}) {
         SCOPED_TRACE(refuse ? "refused" : "missing");
-        ScriptedPlatform platform;
-        RecordingMessages messages;
         if (refuse) {
             platform.setValue(kTestKey, "Value", kRegSz, "C:\\x\0"s);
             platform.key(kTestKey).openStatus = kErrorAccessDenied;
         }
-        SysInfoLauncher launcher(platform, messages);
         std::string keyVal = "old";
         EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
         EXPECT_EQ(keyVal, "");
@@ -89,12 +96,9 @@ TEST(GetKeyValue, MissingOrRefusedKeyEmptiesTextAndClosesNothing)
     }
 }
 
-TEST(GetKeyValue, MissingValueEmptiesTextAndClosesTheKey)
+TEST_F(GetKeyValue, MissingValueEmptiesTextAndClosesTheKey)
 {
-    ScriptedPlatform platform;
-    RecordingMessages messages;
     platform.setValue(kTestKey, "Other", kRegSz, "C:\\x\0"s);
-    SysInfoLauncher launcher(platform, messages);
     std::string keyVal = "old";
     EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
     EXPECT_EQ(keyVal, "");
@@ -102,13 +106,10 @@ TEST(GetKeyValue, MissingValueEmptiesTextAndClosesTheKey)
     EXPECT_EQ(platform.closes.size(), 1U);
 }
 
-TEST(GetKeyValue, PassesRootKeyAndValueNameUnchanged)
+TEST_F(GetKeyValue, PassesRootKeyAndValueNameUnchanged)
 {
-    ScriptedPlatform platform;
-    RecordingMessages messages;
     const RegKey currentUser{static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000001U))};
     platform.key(" Odd\\key name ", currentUser).values["  "] = {kRegSz, "v\0"s, std::nullopt};
-    SysInfoLauncher launcher(platform, messages);
     std::string keyVal;
     EXPECT_TRUE(launcher.GetKeyValue(currentUser, " Odd\\key name ", "  ", keyVal));
     EXPECT_EQ(keyVal, "v");
@@ -116,13 +117,10 @@ TEST(GetKeyValue, PassesRootKeyAndValueNameUnchanged)
     EXPECT_EQ(platform.opens[0].root, currentUser);
 }
 
-TEST(GetKeyValue, SizeBeyondTheBufferRaisesAndClosesTheKey)
+TEST_F(GetKeyValue, SizeBeyondTheBufferRaisesAndClosesTheKey)
 {
-    ScriptedPlatform platform;
-    RecordingMessages messages;
     platform.setValue(kTestKey, "Value", kRegSz, "abc\0"s);
     platform.key(kTestKey).values["Value"].claimedSize = 1025;
-    SysInfoLauncher launcher(platform, messages);
     std::string keyVal;
     EXPECT_THROW(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal), SysInfoError);
     EXPECT_TRUE(platform.everyOpenedKeyClosedOnce());
@@ -130,16 +128,13 @@ TEST(GetKeyValue, SizeBeyondTheBufferRaisesAndClosesTheKey)
 
 // StartSysInfo: the launch as a whole, one scenario a row.
 
-class StartSysInfoScenario : public ::testing::TestWithParam<Scenario>
+class StartSysInfoScenario : public Launcher, public ::testing::WithParamInterface<Scenario>
 {};
 
 TEST_P(StartSysInfoScenario, LooksUpTestsStartsAndReportsAsDescribed)
 {
     const Scenario &s = GetParam();
-    ScriptedPlatform platform;
-    RecordingMessages messages;
     s.arrange(platform);
-    SysInfoLauncher launcher(platform, messages);
 
     EXPECT_NO_THROW(launcher.StartSysInfo());
 
@@ -157,13 +152,10 @@ INSTANTIATE_TEST_SUITE_P(Launch, StartSysInfoScenario, ::testing::ValuesIn(scena
 
 // Here, and for the message below, the names are spelt out: elsewhere the tests take them
 // from the launcher.
-TEST(StartSysInfo, ReadsTheNamedValuesOfBothLocations)
+TEST_F(StartSysInfo, ReadsTheNamedValuesOfBothLocations)
 {
-    ScriptedPlatform platform;
-    RecordingMessages messages;
     keyWithoutValue(kToolKey)(platform);
     keyWithoutValue(kFolderKey)(platform);
-    SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
     EXPECT_EQ(platform.openedKeyNames(), (Strings{R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)",
                                                   R"(SOFTWARE\Microsoft\Shared Tools Location)"}));
@@ -172,11 +164,8 @@ TEST(StartSysInfo, ReadsTheNamedValuesOfBothLocations)
     EXPECT_EQ(platform.queries[1].valueName, "MSINFO");
 }
 
-TEST(StartSysInfo, FailureMessageHasItsTextNoTitleAndNoIcon)
+TEST_F(StartSysInfo, FailureMessageHasItsTextNoTitleAndNoIcon)
 {
-    ScriptedPlatform platform;
-    RecordingMessages messages;
-    SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].text, "System Information Is Unavailable At This Time");
@@ -184,12 +173,9 @@ TEST(StartSysInfo, FailureMessageHasItsTextNoTitleAndNoIcon)
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
 }
 
-TEST(StartSysInfo, PressingAgainRunsTheWholeLookupAgain)
+TEST_F(StartSysInfo, PressingAgainRunsTheWholeLookupAgain)
 {
-    ScriptedPlatform platform;
-    RecordingMessages messages;
     folderAt(kTools)(platform);
-    SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
     launcher.StartSysInfo();
     EXPECT_EQ(platform.openedKeyNames(), (Strings{kToolKey, kFolderKey, kToolKey, kFolderKey}));
@@ -198,11 +184,8 @@ TEST(StartSysInfo, PressingAgainRunsTheWholeLookupAgain)
     expectRegistryUsedReadOnlyAndClosed(platform);
 }
 
-TEST(StartSysInfo, PressingAgainAfterTheMessageFindsAToolInstalledMeanwhile)
+TEST_F(StartSysInfo, PressingAgainAfterTheMessageFindsAToolInstalledMeanwhile)
 {
-    ScriptedPlatform platform;
-    RecordingMessages messages;
-    SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
     ASSERT_EQ(messages.shown.size(), 1U);
 

@@ -24,6 +24,7 @@ namespace fs = std::filesystem;
 
 const std::string kToolKey{SysInfoLauncher::kToolKey};
 const std::string kFolderKey{SysInfoLauncher::kFolderKey};
+const std::string kToolValue{SysInfoLauncher::kToolValue};
 const std::string kFolderValue{SysInfoLauncher::kFolderValue};
 // A folder name that is not valid UTF-8: paths are bytes, and must stay so.
 constexpr const char *kNotUtf8 = "bin \xff\xfe";
@@ -92,6 +93,7 @@ protected:
         return path;
     }
 
+    PortableSysInfoPlatform platform;
     std::string m_temp;
     std::optional<std::string> m_savedPath;
     fs::path m_savedFolder;
@@ -137,7 +139,6 @@ TEST_P(PortableToolChoice, RegistryNamesTheFirstToolFound)
         place(entry);
     const std::string expected = c.chosen.empty() ? std::string() : in(c.chosen);
 
-    PortableSysInfoPlatform platform;
     RegKey key{};
     const RegStatus opened = platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, key);
     if (expected.empty()) {
@@ -148,7 +149,7 @@ TEST_P(PortableToolChoice, RegistryNamesTheFirstToolFound)
     std::array<std::uint8_t, 1024> buffer{};
     std::uint32_t size = buffer.size();
     std::uint32_t type = 0;
-    ASSERT_EQ(platform.regQueryValueEx(key, "PATH", type, buffer.data(), size), kErrorSuccess);
+    ASSERT_EQ(platform.regQueryValueEx(key, kToolValue, type, buffer.data(), size), kErrorSuccess);
     EXPECT_EQ(type, kRegSz);
     ASSERT_EQ(size, expected.size() + 1);
     EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + size), expected + '\0');
@@ -182,7 +183,6 @@ INSTANTIATE_TEST_SUITE_P(Tools, PortableToolChoice, ::testing::Values(
 TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
 {
     place({"bin 0", "hardinfo", Kind::Executable});
-    PortableSysInfoPlatform platform;
     RegKey key{};
     const RegKey currentUser{static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000001U))};
     EXPECT_EQ(platform.regOpenKeyEx(currentUser, kToolKey, 0, kKeyRead, key), kErrorFileNotFound);
@@ -204,16 +204,15 @@ TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
 TEST_F(PortablePlatform, SmallBufferGetsMoreDataAndTheSizeNeeded)
 {
     const std::string tool = place({"bin 0", "hardinfo", Kind::Executable});
-    PortableSysInfoPlatform platform;
     RegKey key{};
     ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, key), kErrorSuccess);
     std::array<std::uint8_t, 4> buffer{};
     std::uint32_t size = buffer.size();
     std::uint32_t type = 0;
-    EXPECT_EQ(platform.regQueryValueEx(key, "PATH", type, buffer.data(), size), kErrorMoreData);
+    EXPECT_EQ(platform.regQueryValueEx(key, kToolValue, type, buffer.data(), size), kErrorMoreData);
     EXPECT_EQ(size, tool.size() + 1);
     size = 0;
-    EXPECT_EQ(platform.regQueryValueEx(key, "PATH", type, nullptr, size), kErrorSuccess);
+    EXPECT_EQ(platform.regQueryValueEx(key, kToolValue, type, nullptr, size), kErrorSuccess);
     EXPECT_EQ(size, tool.size() + 1);
     EXPECT_EQ(platform.regCloseKey(key), kErrorSuccess);
 }
@@ -221,7 +220,6 @@ TEST_F(PortablePlatform, SmallBufferGetsMoreDataAndTheSizeNeeded)
 TEST_F(PortablePlatform, KeyOpensForReadingOnly)
 {
     place({"bin 0", "hardinfo", Kind::Executable});
-    PortableSysInfoPlatform platform;
     RegKey key{};
     EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, 0x2003F, key),
               kErrorAccessDenied);
@@ -232,7 +230,6 @@ TEST_F(PortablePlatform, KeyOpensForReadingOnly)
 TEST_F(PortablePlatform, ClosedKeyIsGone)
 {
     place({"bin 0", "hardinfo", Kind::Executable});
-    PortableSysInfoPlatform platform;
     RegKey first{};
     RegKey second{};
     ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, first),
@@ -245,9 +242,10 @@ TEST_F(PortablePlatform, ClosedKeyIsGone)
     std::array<std::uint8_t, 1024> buffer{};
     std::uint32_t size = buffer.size();
     std::uint32_t type = 0;
-    EXPECT_EQ(platform.regQueryValueEx(first, "PATH", type, buffer.data(), size),
+    EXPECT_EQ(platform.regQueryValueEx(first, kToolValue, type, buffer.data(), size),
               kErrorInvalidHandle);
-    EXPECT_EQ(platform.regQueryValueEx(second, "PATH", type, buffer.data(), size), kErrorSuccess);
+    EXPECT_EQ(platform.regQueryValueEx(second, kToolValue, type, buffer.data(), size),
+              kErrorSuccess);
     EXPECT_EQ(platform.regCloseKey(second), kErrorSuccess);
 }
 
@@ -255,7 +253,6 @@ TEST_F(PortablePlatform, ClosedKeyIsGone)
 
 TEST_F(PortablePlatform, FileTestAcceptsOnlyVisiblePlainFiles)
 {
-    PortableSysInfoPlatform platform;
     const std::string file = place({"bin 0", "tool", Kind::PlainFile});
     EXPECT_TRUE(platform.isPlainFile(file));
     EXPECT_TRUE(platform.isPlainFile(place({kNotUtf8, "tool", Kind::PlainFile})));
@@ -274,7 +271,6 @@ TEST_F(PortablePlatform, StartRunsExactlyThatFileWithNoArguments)
         place({kNotUtf8, "system tool", Kind::Executable},
               "#!/bin/sh\necho $# > \"${0%/*}/ran.part\" && /bin/mv \"${0%/*}/ran.part\" "
               "\"${0%/*}/ran\"\n");
-    PortableSysInfoPlatform platform;
     ASSERT_TRUE(platform.startProgram(tool, kShowNormal));
     ASSERT_TRUE(appears(in(std::string(kNotUtf8) + "/ran")));
     EXPECT_EQ(readAll(in(std::string(kNotUtf8) + "/ran")), "0\n");
@@ -282,7 +278,6 @@ TEST_F(PortablePlatform, StartRunsExactlyThatFileWithNoArguments)
 
 TEST_F(PortablePlatform, StartOfWhatCannotRunFails)
 {
-    PortableSysInfoPlatform platform;
     EXPECT_FALSE(platform.startProgram(in("bin 0/missing"), kShowNormal));
     EXPECT_FALSE(platform.startProgram(place({"bin 0", "plain", Kind::PlainFile}), kShowNormal));
     EXPECT_FALSE(platform.startProgram("", kShowNormal));
@@ -291,7 +286,6 @@ TEST_F(PortablePlatform, StartOfWhatCannotRunFails)
 TEST_F(PortablePlatform, BareNameIsNotLookedUpOnThePath)
 {
     place({"bin 0", "hardinfo", Kind::Executable});
-    PortableSysInfoPlatform platform;
     EXPECT_FALSE(platform.startProgram("hardinfo", kShowNormal));
 }
 

@@ -189,6 +189,7 @@ protected:
 
     WinePlatform platform;
     RecordingMessages messages;
+    SysInfoLauncher launcher{platform, messages};
 };
 
 // GetKeyValue on the same stored values as over the scripted registry.
@@ -200,7 +201,6 @@ TEST_P(WineRegistryValue, GivesTheSameOutcomeAsTheScriptedRegistry)
 {
     const ValueCase &c = GetParam();
     writeValue(kTestKey, "Value", c.type, c.data);
-    SysInfoLauncher launcher(platform, messages);
 
     // Through the ANSI functions Wine hands back a string stored without its closing NUL
     // with one added, so a string of 1024 bytes without NUL needs 1025 and is not read.
@@ -229,7 +229,6 @@ INSTANTIATE_TEST_SUITE_P(Values, WineRegistryValue, ::testing::ValuesIn(valueCas
 TEST_F(WineRegistry, MissingKeyAndMissingValueAreNotRead)
 {
     writeValue(kTestKey, "Other", REG_SZ, "x\0"s);
-    SysInfoLauncher launcher(platform, messages);
     std::string keyVal = "old";
     EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, R"(SOFTWARE\Zelvarin Tests\Nothing)",
                                       "Value", keyVal));
@@ -284,7 +283,6 @@ TEST_F(WineRegistry, FirstLocationStartsTheNamedProgramWithBlanksInItsPath)
     const std::string tool = placeMarkerTool(tempFolder() + "\\tool folder", "marker tool.exe");
     writeValue(kToolKey, kToolValue, REG_SZ, tool + "\0"s);
     writeValue(kFolderKey, kFolderValue, REG_SZ, "C:\\windows\\system32\0"s);
-    SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
 
@@ -301,7 +299,6 @@ TEST_F(WineRegistry, FirstLocationNamingNoProgramShowsTheMessageOnly)
     writeValue(kToolKey, kToolValue, REG_SZ, tempFolder() + "\\gone\\msinfo32.exe\0"s);
     writeValue(kFolderKey, kFolderValue, REG_SZ, tempFolder() + "\\tools\0"s);
     platform.systemFolderInstead = tempFolder();
-    SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
 
@@ -332,7 +329,6 @@ TEST_P(WineSecondLocation, StartsTheToolInTheNamedFolder)
     const std::string folder = tempFolder() + "\\sys info";
     placeMarkerTool(folder, "MSINFO32.EXE");
     writeValue(kFolderKey, kFolderValue, REG_SZ, folder + c.folderSuffix + "\0"s);
-    SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
 
@@ -354,7 +350,6 @@ TEST_F(WineRegistry, FolderWithoutTheToolShowsTheMessage)
 {
     writeValue(kFolderKey, kFolderValue, REG_SZ, tempFolder() + "\0"s);
     platform.systemFolderInstead = tempFolder();
-    SysInfoLauncher launcher(platform, messages);
     launcher.StartSysInfo();
     EXPECT_EQ(messages.shown.size(), 1U);
     EXPECT_TRUE(platform.starts.empty());
@@ -414,7 +409,6 @@ TEST_F(WineRegistry, SystemsOwnToolStartsThroughTheSecondLocation)
     }
     ASSERT_TRUE(processesNamed("msinfo32.exe").empty());
     writeValue(kFolderKey, kFolderValue, REG_SZ, folder + "\0"s);
-    SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
 
@@ -432,7 +426,6 @@ TEST_F(WineRegistry, NothingRegisteredStartsTheToolOfTheSystemFolder)
         GTEST_SKIP() << "no msinfo32.exe in " << folder;
     }
     ASSERT_TRUE(processesNamed("msinfo32.exe").empty());
-    SysInfoLauncher launcher(platform, messages);
 
     launcher.StartSysInfo();
 
