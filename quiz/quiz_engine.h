@@ -20,10 +20,10 @@ public:
     QuizEngine(RandomSource &random, MessagePort &messages, ProgramExit &exit);
 
     // Where the test stands, worked out from the test state and its frames, never kept.
-    // Idle: no test since the window opened (never again once one started). Answering: the
-    // question on view waits for its answer. Answered: it is marked and another follows.
-    // Finished: the seventh answer is marked, from the moment the grade box opens until the
-    // next new test. An open box changes no phase; isShowingMessage() tells of it.
+    // Idle: no test has started yet (and never again once one has). Answering: the question
+    // on view waits for its answer. Answered: it is marked and another follows. Finished: the
+    // seventh answer is marked, from the moment the grade box opens, while it is open and
+    // after, until the next new test. An open box changes no phase: isShowingMessage() says.
     enum class Phase { Idle, Answering, Answered, Finished };
     Phase phase() const;
 
