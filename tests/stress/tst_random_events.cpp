@@ -130,7 +130,7 @@ private:
             m_faults.append(what);
     }
 
-    QDialog *about() const { return m_form->lock().aboutWindow(); }
+    QDialog *about() const { return aboutWindow(); }
     QPushButton *aboutButton(const char *name) const
     {
         return child<QPushButton>(*about(), QLatin1String(name));
@@ -315,7 +315,7 @@ private:
 
         if (arrowMayChoose) {
             const int q = option->first;
-            const FrameView &f = m_form->page().engine().view().Frame[static_cast<std::size_t>(q)];
+            const FrameView &f = engine().view().Frame[static_cast<std::size_t>(q)];
             for (OptionName n : kOptionNames) {
                 if (f.option(n).Value)
                     m_model->choose(q, n);
@@ -433,7 +433,7 @@ private:
         settle();
         if (m_pendingSnapshot) {
             const auto q = static_cast<std::size_t>(*m_pendingSnapshot);
-            m_markedFrames[q] = m_form->page().engine().view().Frame[q];
+            m_markedFrames[q] = engine().view().Frame[q];
             m_pendingSnapshot.reset();
         }
     }
@@ -443,7 +443,7 @@ private:
     // The widgets show the engine's view state.
     void checkWidgets(const QString &when)
     {
-        const ViewState &v = m_form->page().engine().view();
+        const ViewState &v = engine().view();
         int shown = 0;
         for (int q = 0; q < kQuestionCount; ++q) {
             const auto qi = static_cast<std::size_t>(q);
@@ -491,7 +491,7 @@ private:
     // The engine's state agrees with the model's.
     void checkAgainstModel()
     {
-        const QuizEngine &engine = m_form->page().engine();
+        const QuizEngine &engine = this->engine();
         const ViewState &actual = engine.view();
         const ViewState expected = m_model->expectedView();
         const QString phase =
@@ -655,7 +655,7 @@ private slots:
     void init()
     {
         WindowTestBase::init();
-        m_model = std::make_unique<PhaseModel>(m_form->page().engine().view());
+        m_model = std::make_unique<PhaseModel>(engine().view());
 
         for (int q = 0; q < kQuestionCount; ++q) {
             const QuestionFrame &frame = *m_form->page().frame(q);

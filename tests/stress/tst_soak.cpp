@@ -95,13 +95,13 @@ private:
     {
         QAction *mnuAbout = m_form->findChild<QAction *>(QStringLiteral("mnuAbout"));
         mnuAbout->trigger();
-        QDialog *about = m_form->lock().aboutWindow();
+        QDialog *about = aboutWindow();
         if (about == nullptr)
             return QStringLiteral("the About window did not open at opening %1").arg(number);
         click(child<QPushButton>(*about, QStringLiteral("cmdSysInfo")));
         click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
         settle();
-        if (m_form->lock().aboutWindow() != nullptr || !m_form->isEnabled())
+        if (aboutWindow() != nullptr || !m_form->isEnabled())
             return QStringLiteral("the About window stayed after opening %1").arg(number);
         if (m_messages.shown.size() != 1)
             return QStringLiteral("System Info said nothing at opening %1").arg(number);

@@ -22,8 +22,8 @@ void WindowTestBase::init()
 
 void WindowTestBase::cleanup()
 {
-    if (m_form && m_form->lock().aboutWindow() != nullptr)
-        m_form->lock().aboutWindow()->close();
+    if (m_form && aboutWindow() != nullptr)
+        aboutWindow()->close();
     m_form.reset();
     settle();
     for (const QWidget *w : QApplication::topLevelWidgets())

@@ -37,6 +37,13 @@ protected:
 
     // Command1 to Command4 of the main window.
     QPushButton *command(int n) const { return m_commands.at(static_cast<std::size_t>(n - 1)); }
+    const QuizEngine &engine() const { return m_form->page().engine(); }
+    QDialog *aboutWindow() const { return m_form->lock().aboutWindow(); }
+    // Whether the engine holds the answer as the question's choice.
+    bool chosen(int question, OptionName n) const
+    {
+        return engine().view().Frame[static_cast<std::size_t>(question)].option(n).Value;
+    }
 
     // Does what the event loop would do next: delivers the posted events and deletes the
     // windows that were closed.

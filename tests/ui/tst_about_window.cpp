@@ -26,7 +26,7 @@ private:
     QDialog *open()
     {
         mnuAbout()->trigger();
-        QDialog *about = m_form->lock().aboutWindow();
+        QDialog *about = aboutWindow();
         if (about == nullptr)
             qFatal("the About window did not open");
         return about;
@@ -40,10 +40,10 @@ private slots:
     // However a test left About, closing it hands the main window back.
     void cleanup()
     {
-        if (m_form->lock().aboutWindow() != nullptr)
-            m_form->lock().aboutWindow()->close();
+        if (aboutWindow() != nullptr)
+            aboutWindow()->close();
         settle();
-        QVERIFY(m_form->lock().aboutWindow() == nullptr);
+        QVERIFY(aboutWindow() == nullptr);
         QVERIFY(m_form->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
         WindowTestBase::cleanup();
@@ -111,7 +111,7 @@ private slots:
             break;
         }
         settle();
-        QVERIFY(m_form->lock().aboutWindow() == nullptr);
+        QVERIFY(aboutWindow() == nullptr);
         QVERIFY(m_form->isEnabled());
         QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
         QVERIFY(m_messages.shown.empty());
@@ -121,14 +121,14 @@ private slots:
     {
         const int q = kAsked[0];
         playTo(*this, 0, kAllRight, LastStep::OnlyChosen);
-        const ViewState before = m_form->page().engine().view();
+        const ViewState before = engine().view();
 
         QDialog *about = open();
         click(command(4));
         click(command(1));
         click(option(*m_form, q, wrongOf(q)));
         QTest::keyClick(m_form.get(), Qt::Key_F2);
-        QVERIFY(m_form->page().engine().view() == before);
+        QVERIFY(engine().view() == before);
         QVERIFY(m_messages.shown.empty());
         // The main window cannot be closed while the About window is open.
         QVERIFY(!m_form->close());
@@ -136,7 +136,7 @@ private slots:
 
         click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
         settle();
-        QVERIFY(m_form->page().engine().view() == before);
+        QVERIFY(engine().view() == before);
         QVERIFY(option(*m_form, q, keyOf(q))->isChecked());
     }
 
@@ -162,9 +162,9 @@ private slots:
         const auto restore = qScopeGuard([&toolKey, saved = toolKey] { toolKey = saved; });
         toolKey.openStatus = kErrorFileNotFound; // System Info shows its box
         const auto state = [this] {
-            return std::tuple(m_form->page().engine().view(), m_form->page().engine().test(),
-                              m_messages.shown.size(), m_exit.calls, m_platform.starts.size(),
-                              m_form->lock().aboutWindow(), m_form->isEnabled());
+            return std::tuple(engine().view(), engine().test(), m_messages.shown.size(),
+                              m_exit.calls, m_platform.starts.size(), aboutWindow(),
+                              m_form->isEnabled());
         };
         int presses = 0;
         const auto pressChangesNothing = [&](const Shown &) {
@@ -174,7 +174,7 @@ private slots:
             if (auto *action = m_form->findChild<QAction *>(command))
                 action->trigger();
             else
-                child<QAbstractButton>(*m_form->lock().aboutWindow(), command)->click();
+                child<QAbstractButton>(*aboutWindow(), command)->click();
             QVERIFY(state() == before);
         };
         playTo(*this, lock == QLatin1String("grade box") ? 6 : 0, kAllRight, LastStep::OnlyChosen);
@@ -216,7 +216,7 @@ private slots:
             QTest::keyClick(m_form->menuBar(), Qt::Key_Right);
             QTest::keyClick(m_form->menuBar(), Qt::Key_Return);
         }
-        QDialog *about = byKeyboard ? m_form->lock().aboutWindow() : open();
+        QDialog *about = byKeyboard ? aboutWindow() : open();
         QVERIFY(about != nullptr);
         QTRY_COMPARE(QApplication::activeWindow(), about);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(m_messages.shown[0].title, std::string());
         QVERIFY(m_messages.shown[0].icon == MessageIcon::None);
         QVERIFY(about->isVisible());
-        QCOMPARE(m_form->lock().aboutWindow(), about);
+        QCOMPARE(aboutWindow(), about);
         QVERIFY(!m_form->isEnabled());
     }
 

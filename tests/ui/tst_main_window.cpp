@@ -118,12 +118,7 @@ private slots:
         click(other);
         QVERIFY(wrong->isChecked());
         QVERIFY(!key->isChecked());
-        QVERIFY(m_form->page()
-                    .engine()
-                    .view()
-                    .Frame[static_cast<std::size_t>(q)]
-                    .option(wrongOf(q))
-                    .Value);
+        QVERIFY(chosen(q, wrongOf(q)));
     }
 
     void optionsOfDifferentFramesAreIndependent()
@@ -147,13 +142,13 @@ private slots:
     void guardBoxChangesNothing()
     {
         newTestAsking(kAsked);
-        const ViewState before = m_form->page().engine().view();
+        const ViewState before = engine().view();
         click(command(1));
         QCOMPARE(m_messages.shown.size(), std::size_t{1});
         QCOMPARE(m_messages.shown[0].text, std::string("Не сте отговорили на текущия въпрос!"));
         QCOMPARE(m_messages.shown[0].title, std::string());
         QVERIFY(m_messages.shown[0].icon == MessageIcon::Error);
-        QVERIFY(m_form->page().engine().view() == before);
+        QVERIFY(engine().view() == before);
         QVERIFY(command(1)->isEnabled());
         QVERIFY(m_form->page().frame(kAsked[0])->isEnabled());
     }
@@ -181,7 +176,7 @@ private slots:
             }
             QVERIFY(m_form->page().frame(3)->isVisible());
             QVERIFY(!command(2)->isEnabled());
-            results.push_back(m_form->page().engine().view());
+            results.push_back(engine().view());
         }
         QVERIFY(results[0] == results[1]);
         QVERIFY(results[0] == results[2]);
@@ -430,8 +425,7 @@ private slots:
         QAccessibleActionInterface *actions = radio->actionInterface();
         QVERIFY(actions != nullptr);
         actions->doAction(QAccessibleActionInterface::toggleAction());
-        QVERIFY(
-            m_form->page().engine().view().Frame[static_cast<std::size_t>(q)].option(key).Value);
+        QVERIFY(chosen(q, key));
         QCOMPARE(radio->role(), QAccessible::RadioButton);
         QCOMPARE(radio->text(QAccessible::Name),
                  QString::fromUtf8(QuestionBank[q].option(key).data()));
