@@ -2,18 +2,17 @@
 #include "sysinfo/sysinfo_launcher.h"
 #include "sysinfo/system_platform.h"
 #include "tests/support/recording_ports.h"
+#include "tests/support/started_program.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -98,20 +97,6 @@ protected:
     std::optional<std::string> m_savedPath;
     fs::path m_savedFolder;
 };
-
-// Waits, within a bound, for a started program to leave its mark.
-bool appears(const std::string &path)
-{
-    for (int i = 0; i < 1000 && !fs::exists(path); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return fs::exists(path);
-}
-
-std::string readAll(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Which tool is chosen.
 
@@ -272,8 +257,7 @@ TEST_F(PortablePlatform, StartRunsExactlyThatFileWithNoArguments)
               "#!/bin/sh\necho $# > \"${0%/*}/ran.part\" && /bin/mv \"${0%/*}/ran.part\" "
               "\"${0%/*}/ran\"\n");
     ASSERT_TRUE(platform.startProgram(tool, kShowNormal));
-    ASSERT_TRUE(appears(in(std::string(kNotUtf8) + "/ran")));
-    EXPECT_EQ(readAll(in(std::string(kNotUtf8) + "/ran")), "0\n");
+    EXPECT_EQ(waitForFile(in(std::string(kNotUtf8) + "/ran")), "0\n");
 }
 
 TEST_F(PortablePlatform, StartOfWhatCannotRunFails)
@@ -299,7 +283,7 @@ TEST_F(PortablePlatform, LauncherStartsTheToolFoundOnThePath)
     SysInfoLauncher launcher(*platform, messages);
     launcher.StartSysInfo();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(appears(in("bin 0/ran")));
+    EXPECT_TRUE(waitForFile(in("bin 0/ran")));
 }
 
 TEST_F(PortablePlatform, LauncherWithoutToolShowsTheMessage)

@@ -2,6 +2,7 @@
 #include "sysinfo/windows_platform.h"
 #include "tests/support/recording_platform.h"
 #include "tests/support/recording_ports.h"
+#include "tests/support/started_program.h"
 #include "tests/sysinfo/value_cases.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -101,27 +101,6 @@ std::string ownFolder()
         GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     std::string path(buffer.data(), length);
     return path.substr(0, path.find_last_of('\\'));
-}
-
-std::optional<std::string> readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Waits, within a bound, for the marker tool to leave its file.
-std::optional<std::string> waitForFile(const std::string &path)
-{
-    for (int i = 0; i < 2000; ++i) {
-        if (auto text = readFile(path)) {
-            return text;
-        }
-        Sleep(10);
-    }
-    return std::nullopt;
 }
 
 // Removes the test's folder; files made read-only, hidden or system are made plain first.
@@ -304,7 +283,7 @@ TEST_F(WineRegistry, FirstLocationNamingNoProgramShowsTheMessageOnly)
 
     EXPECT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(platform.openedKeyNames(), std::vector<std::string>{kToolKey});
-    EXPECT_FALSE(readFile(tempFolder() + "\\tools\\ran.txt"));
+    EXPECT_FALSE(std::filesystem::exists(tempFolder() + "\\tools\\ran.txt"));
     platform.expectAllClosed();
 }
 
