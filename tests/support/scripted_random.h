@@ -3,8 +3,8 @@
 #include "quiz/ports.h"
 #include "quiz/question.h"
 
+#include <array>
 #include <deque>
-#include <initializer_list>
 
 namespace zelvarin::testing {
 
@@ -37,12 +37,7 @@ public:
         return (question + 0.05 + 0.9 * fraction) / kQuestionCount;
     }
     // The next new test asks these questions, in this order.
-    void ask(std::initializer_list<int> questions)
-    {
-        for (int q : questions)
-            script.push_back(drawing(q));
-    }
-    template<typename Questions> void ask(const Questions &questions)
+    void ask(const std::array<int, kStepCount> &questions)
     {
         for (int q : questions)
             script.push_back(drawing(q));
