@@ -9,7 +9,7 @@
 #include <vector>
 
 // Machines the System Info button may meet, each with what the launcher must do there. The
-// launcher's own test runs every row; the random pupil meets them in turn.
+// launcher's own test runs every row; the random pupil meets them in an order of its own.
 namespace zelvarin::testing::launch {
 
 using namespace std::string_literals;
