@@ -135,11 +135,20 @@ template<typename Operation> void QuizPage::run(Operation operation)
 {
     if (m_lock.isHeld())
         return;
+    // New test always puts a question on view; Next question does once an answer is marked.
+    const bool questionComes =
+        operation == &QuizEngine::NewTest ||
+        (operation == &QuizEngine::NextQuestion && m_engine.phase() == QuizEngine::Phase::Answered);
     (m_engine.*operation)();
-    drawView();
+    draw(questionComes);
 }
 
 void QuizPage::drawView()
+{
+    draw(false);
+}
+
+void QuizPage::draw(bool questionComes)
 {
     // Every property is compared, not the state as a whole: a click may have moved an
     // option button away from the state (in a frame that takes no choice) and is put back.
@@ -165,8 +174,9 @@ void QuizPage::drawView()
     // Next question carries the verdict of the answer just marked, so that a screen reader
     // says it with the button the focus goes to; the marks themselves are on controls that
     // take no focus.
-    const QString verdict =
-        now.Command2Enabled && onView != nullptr ? onView->accessibleDescription() : QString();
+    const QString verdict = m_engine.phase() == QuizEngine::Phase::Answered && onView != nullptr
+                                ? onView->accessibleDescription()
+                                : QString();
     if (m_nextButton->accessibleDescription() != verdict)
         m_nextButton->setAccessibleDescription(verdict);
 
@@ -177,7 +187,7 @@ void QuizPage::drawView()
         m_acceptButton->setEnabled(true);
     if (now.Command2Enabled && !m_drawn.Command2Enabled)
         m_nextButton->setEnabled(true);
-    moveFocusAhead(now, onView);
+    moveFocusAhead(onView, questionComes);
     if (!now.Command1Enabled && m_drawn.Command1Enabled)
         m_acceptButton->setEnabled(false);
     if (!now.Command2Enabled && m_drawn.Command2Enabled)
@@ -185,26 +195,18 @@ void QuizPage::drawView()
     m_drawn = now;
 }
 
-void QuizPage::moveFocusAhead(const ViewState &now, QuestionFrame *onView)
+void QuizPage::moveFocusAhead(QuestionFrame *onView, bool questionComes)
 {
     // Where the pupil goes next: to the answers of a question that comes on view (the first
-    // of a new test, however it was started, or the next one), from an accepted answer to
-    // Next question (or New test after the last one).
+    // of a new test, however it was started, or the next one), and from an accepted answer to
+    // Next question, or to New test after the last one.
+    using Phase = QuizEngine::Phase;
+    const Phase phase = m_engine.phase();
     QWidget *const hadFocus = window()->focusWidget();
-    bool anotherQuestion = false;
-    for (std::size_t i = 0; i < now.Frame.size(); ++i) {
-        const FrameView &frame = now.Frame[i];
-        const FrameView &before = m_drawn.Frame[i];
-        if (frame.Visible && (!before.Visible || frame.Caption != before.Caption))
-            anotherQuestion = true;
-    }
-    if (onView != nullptr && anotherQuestion) {
+    if (questionComes && onView != nullptr)
         onView->tabOrder().front()->setFocus(Qt::TabFocusReason);
-    } else if (hadFocus == m_acceptButton && !now.Command1Enabled) {
-        (now.Command2Enabled ? m_nextButton : m_newTestButton)->setFocus(Qt::OtherFocusReason);
-    } else if (hadFocus == m_nextButton && !now.Command2Enabled) {
-        m_newTestButton->setFocus(Qt::OtherFocusReason);
-    }
+    else if (hadFocus == m_acceptButton && phase != Phase::Answering)
+        (phase == Phase::Answered ? m_nextButton : m_newTestButton)->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace zelvarin::ui

@@ -49,7 +49,8 @@ private:
     void buildButtons();
     QuestionFrame *buildFrame(int question);
     void setTabOrder();
-    void moveFocusAhead(const ViewState &now, QuestionFrame *onView);
+    void draw(bool questionComes);
+    void moveFocusAhead(QuestionFrame *onView, bool questionComes);
     template<typename Operation> void run(Operation operation);
 
     const WindowLock &m_lock;
