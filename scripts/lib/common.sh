@@ -8,6 +8,14 @@ fail() {
     exit 1
 }
 
+# read_package_facts FILE: the facts of the package that the build wrote into its folder
+# (packaging/package-facts.in): ZELVARIN_VERSION, ZELVARIN_APP_ID, ZELVARIN_ICON_SIZES, ...
+read_package_facts() {
+    [ -f "$1" ] || fail "$1 is missing (not a configured build folder?)"
+    # shellcheck source=/dev/null
+    . "$1"
+}
+
 # export_source_date_epoch [CHECKOUT]: every time stamp a build writes is the last commit's;
 # a value given from outside wins, as everywhere SOURCE_DATE_EPOCH is honoured.
 export_source_date_epoch() {
