@@ -68,6 +68,19 @@ wayland_focused() {
 # wayland_stacking: the titles of the floating windows from the bottom up, one a line.
 wayland_stacking() { swaymsg -t get_tree | jq -r '.. | .floating_nodes? // empty | .[].name'; }
 
+# wayland_keys KEY...: types the keys with wtype, each named as xdotool names it (Return,
+# shift+Tab).
+wayland_keys() {
+    local key args=()
+    for key in "$@"; do
+        case $key in
+            *+*) args+=(-M "${key%%+*}" -k "${key#*+}" -m "${key%%+*}") ;;
+            *) args+=(-k "$key") ;;
+        esac
+    done
+    wtype "${args[@]}"
+}
+
 # wayland_focus TITLE: gives the window titled exactly TITLE the keyboard, as a click would.
 wayland_focus() { swaymsg "[title=\"^$1\$\"] focus" >/dev/null; }
 

@@ -92,6 +92,9 @@ window_frame() {
     echo $((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))
 }
 
+# active_is WINDOW: whether the window has the keyboard.
+active_is() { [ $(($(xdotool getactivewindow 2>/dev/null || echo 0))) -eq $(($1)) ]; }
+
 # visible_window TITLE [SECONDS]: prints the id of the visible window titled exactly TITLE,
 # waiting for it to appear; fails when it does not.
 visible_window() {
