@@ -128,17 +128,31 @@ if frames:
     answer = [n for n in walk(second) if n.getRole() == pyatspi.ROLE_RADIO_BUTTON][1]
     press(answer, until=lambda: answer.getState().contains(pyatspi.STATE_CHECKED))
     accept = find(app, pyatspi.ROLE_PUSH_BUTTON, "Приеми отговора")[0]
-    accept.queryComponent().grabFocus()
-    wait_until(lambda: accept.getState().contains(pyatspi.STATE_FOCUSED))
-    heard = []
+    new_test = find(app, pyatspi.ROLE_PUSH_BUTTON, "Нов тест")[0]
+    heard, pressed = [], []
 
+    # The quiz learns of a listener from the registry's signal and sends focus events only
+    # after that. It handles the focus given to Accept through the bus after the signal, so
+    # Space is pressed once that focus is heard. The focus then given to New test through the
+    # bus, which the quiz handles after the key, marks the end of what Space brought.
     def focused(event):
-        if event.detail1 == 1:
+        if event.detail1 != 1:
+            return
+        if not pressed:
+            if event.source.name == "Приеми отговора":
+                pressed.append("space")
+                subprocess.run(["xdotool", "key", "space"], check=True)
+        elif heard and event.source.name == "Нов тест":
+            pyatspi.Registry.stop()
+        else:
             heard.append((event.source.name, event.source.description))
+            if len(heard) == 1:
+                new_test.queryComponent().grabFocus()
 
     pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
-    GLib.timeout_add(300, lambda: subprocess.run(["xdotool", "key", "space"]) and False)
-    GLib.timeout_add(2500, lambda: pyatspi.Registry.stop() or False)
+    accept.queryComponent().grabFocus()
+    # A bound for a quiz that stops answering; the events end the wait otherwise.
+    GLib.timeout_add_seconds(20, lambda: pyatspi.Registry.stop() or False)
     pyatspi.Registry.start()
     pyatspi.Registry.deregisterEventListener(focused, "object:state-changed:focused")
     verdict = second.description
