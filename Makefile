@@ -8,7 +8,8 @@ JOBS       ?= $(shell nproc)
 
 .PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \
         screenshots-windows check-windows windows check-windows-gui bench package check-package \
-        sanitize fuzz check-reproducible check-debian13 check-labwc package-arm64 check-arm64
+        sanitize fuzz check-reproducible check-debian13 check-labwc package-arm64 check-arm64 \
+        window-layout
 
 all: build
 
@@ -62,8 +63,8 @@ screenshots: configure
 
 # Photographs the Windows program under Wine, as the GUI check sees it, for
 # docs/screenshots/windows (needs `make windows`, whose first run builds Qt).
-screenshots-windows: windows
-	scripts/check-windows-gui $(WINDOWS_BUILD) docs/screenshots/windows
+screenshots-windows: windows window-layout
+	scripts/check-windows-gui $(WINDOWS_BUILD) $(WINDOW_LAYOUT) docs/screenshots/windows
 
 clean:
 	rm -rf $(BUILD)
@@ -80,10 +81,16 @@ WINDOWS_BUILD ?= build-windows
 windows:
 	@JOBS=$(JOBS) scripts/build-windows $(WINDOWS_BUILD)
 
+# Where the program puts its controls, read from the real windows by the Linux build, for the
+# Windows GUI check.
+WINDOW_LAYOUT := $(BUILD)/tools/layout/window-layout.json
+window-layout: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zelvarin_window_layout_json
+
 # The setup installed silently, the installed program driven with real input under Xvfb,
 # openbox and Wine, and uninstalled again, in a fresh Wine prefix.
-check-windows-gui: windows
-	scripts/check-windows-gui $(WINDOWS_BUILD)
+check-windows-gui: windows window-layout
+	scripts/check-windows-gui $(WINDOWS_BUILD) $(WINDOW_LAYOUT)
 
 # Start-up, peak memory and reaction times, measured side by side in one run as ratios to a
 # bare Qt window (Release, in its own folder); then the
@@ -108,16 +115,17 @@ package:
 	@scripts/ensure-packages @package
 	packaging/build-deb $(PACKAGE_BUILD) $(JOBS)
 
-# Checks the package, installs it on this machine with apt-get, starts it and takes a whole test
-# by keys on a throw-away X desktop, reads it as a screen reader would and removes it again
+# Checks the package as a file (lintian, its files and metadata), then has piuparts install it
+# in a Debian 12 chroot kept in /var/cache/zelvarin, validate it, start it and take a whole test
+# by keys on a throw-away X desktop, read it as a screen reader would, and remove and purge it
 # (root only). Also compiles the Windows resource script with windres.
 check-package: package
 	@scripts/ensure-packages @check-package
 	packaging/check-package $(PACKAGE_BUILD)
 
-# The same package installed, validated, started, played by keys, read by a screen reader and
-# removed in a Debian 13 chroot made from Debian's archive and kept in /var/cache/zelvarin
-# (about 2 minutes to make the first time, seconds afterwards). Root only.
+# The same package installed, validated, started, played by keys, read by a screen reader,
+# removed and purged by piuparts in a Debian 13 chroot made from Debian's archive and kept in
+# /var/cache/zelvarin (about 2 minutes to make the first time, seconds afterwards). Root only.
 check-debian13: package
 	scripts/check-in-chroot trixie $(PACKAGE_BUILD)/zelvarin_*_amd64.deb
 
@@ -155,10 +163,12 @@ check-arm64: package-arm64
 	ctest --test-dir $(PACKAGE_BUILD_ARM64) --output-on-failure -j $(JOBS) -E '$(ARM64_LEFT_OUT)'
 	scripts/check-in-chroot trixie $(PACKAGE_BUILD_ARM64)/zelvarin_*_arm64.deb
 
-# The last commit built again in a clean clone in another folder: the .deb, zelvarin.exe, the
-# setup, the MSI, the portable zip and the arm64 .deb must come out the same, byte for byte, as
-# in $(PACKAGE_BUILD), $(WINDOWS_BUILD) and $(PACKAGE_BUILD_ARM64) (all clean clones where the
-# checkout has uncommitted changes). A few minutes once the static Qt is there.
+# The last commit built again by Debian's reprotest from a clean clone, with the folder, clock,
+# time zone, locale, umask, HOME, PATH, CPUs, host name and file order varied: the .deb,
+# zelvarin.exe, the setup, the MSI, the portable zip and the arm64 .deb must come out the same,
+# byte for byte, as in $(PACKAGE_BUILD), $(WINDOWS_BUILD) and $(PACKAGE_BUILD_ARM64) (a clean
+# clone where the checkout has uncommitted changes); diffoscope shows any difference. A few
+# minutes once the static Qt is there.
 check-reproducible:
 	@scripts/ensure-packages @package
 	@scripts/ensure-cross-packages arm64

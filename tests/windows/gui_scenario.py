@@ -9,9 +9,11 @@ checks at once that nothing is left. Then the same for the MSI with msiexec, wit
 to a higher version and a refused downgrade in between. Everything is judged by what the X
 server shows: window titles and sizes, and the colours of pixels in screenshots.
 
-    gui_scenario.py SETUP_EXE UPGRADE_SETUP MSI UPGRADE_MSI MARKER_EXE ASSETS_DIR [SCREENSHOT_DIR]
+    gui_scenario.py SETUP_EXE UPGRADE_SETUP MSI UPGRADE_MSI MARKER_EXE ASSETS_DIR LAYOUT
+                    [SCREENSHOT_DIR]
 
-UPGRADE_SETUP and UPGRADE_MSI are the same program packed as a higher version. Last, the two
+UPGRADE_SETUP and UPGRADE_MSI are the same program packed as a higher version; LAYOUT is the
+window-layout.json the build wrote (tools/layout). Last, the two
 installers meet each other, a running program and an older version of themselves.
 
 Run by scripts/check-windows-gui, which provides the X server (DISPLAY), the window manager
@@ -19,6 +21,7 @@ and a fresh Wine prefix (WINEPREFIX, WINE, WINESERVER).
 """
 
 import hashlib
+import json
 import os
 import re
 import shutil
@@ -26,6 +29,8 @@ import subprocess
 import sys
 import time
 from pathlib import Path
+
+from Xlib import X, Xatom, display as xdisplay, error as xerror
 
 WINE = os.environ["WINE"]
 WINESERVER = os.environ["WINESERVER"]
@@ -52,38 +57,34 @@ FOLDER_KEY = r"HKLM\SOFTWARE\Microsoft\Shared Tools Location"
 MARKER_DIR = DRIVE_C / "zelvarin check" / "sys info tool"
 MARKER_WIN = r"C:\zelvarin check\sys info tool\marker tool.exe"
 
-# The layout: the client area below the menu bar, the buttons, the result slots and, per
-# question, the screenshot's top-left corner and the three answers (left, top, width,
-# height), all relative to the frame at (20, 60).
-CLIENT_W, CLIENT_H = 762, 543
-FRAME_X, FRAME_Y, FRAME_W, FRAME_H = 20, 60, 724, 426
-ACCEPT, NEXT, EXIT = (284, 516), (473, 516), (667, 516)
-ABOUT_W, ABOUT_H = 382, 237
-SYSINFO_BUTTON = (284 + 41, 205 + 11)
+# Where the program puts its controls, as the build read them from the real windows
+# (tools/layout): the client area below the menu bar, the buttons, the result slots, the strip's
+# labels and, per question, the screenshot's top-left corner and the three answers (left, top,
+# width, height), relative to the frame, with the right answer's name.
+LAYOUT = json.loads(Path(sys.argv[7]).read_text())
+CLIENT_W, CLIENT_H = LAYOUT["client"]
+FRAME_X, FRAME_Y, FRAME_W, FRAME_H = LAYOUT["frame"]
+CONTROLS = LAYOUT["controls"]
+ABOUT_W, ABOUT_H = LAYOUT["about"]["size"]
+ABOUT_CONTROLS = LAYOUT["about"]["controls"]
+
+
+def centre(left, top, width, height):
+    return left + width // 2, top + height // 2
+
+
+def inset(area, left, top, right, bottom):
+    x, y, w, h = area
+    return x + left, y + top, w - left - right, h - top - bottom
+
+
+ACCEPT, NEXT, EXIT = (centre(*CONTROLS[f"Command{n}"]) for n in (1, 2, 3))
+SYSINFO_BUTTON = centre(*ABOUT_CONTROLS["cmdSysInfo"])
+SLOTS = [CONTROLS[f"Box({k})"] for k in range(7)]
 RIGHT_SLOT, WRONG_SLOT = (128, 255, 255), (255, 185, 162)
-QUESTIONS = [  # screenshot (x, y), aa, bb, cc
-    ((195, 57), (123, 219, 550, 49), (123, 271, 550, 49), (123, 330, 550, 49)),
-    ((72, 77), (238, 259, 285, 29), (238, 291, 285, 29), (238, 325, 285, 29)),
-    ((155, 67), (218, 269, 285, 28), (218, 301, 325, 28), (218, 335, 285, 28)),
-    ((153, 62), (133, 269, 450, 29), (133, 301, 465, 29), (133, 335, 470, 29)),
-    ((167, 62), (248, 289, 315, 19), (248, 321, 315, 29), (248, 355, 315, 29)),
-    ((186, 67), (135, 274, 495, 29), (133, 306, 435, 29), (133, 340, 500, 29)),
-    ((201, 56), (248, 304, 240, 29), (248, 331, 240, 29), (248, 360, 240, 29)),
-    ((187, 72), (218, 279, 550, 29), (218, 306, 550, 29), (218, 335, 550, 29)),
-    ((170, 67), (138, 279, 455, 29), (138, 311, 465, 29), (138, 340, 475, 29)),
-    ((174, 71), (128, 284, 550, 24), (128, 316, 550, 24), (128, 345, 550, 24)),
-    ((188, 17), (35, 364, 665, 19), (35, 381, 665, 24), (35, 400, 660, 24)),
-    ((178, 15), (98, 354, 610, 24), (98, 381, 605, 14), (98, 400, 595, 24)),
-    ((185, 67), (178, 269, 420, 39), (178, 306, 375, 39), (178, 345, 420, 39)),
-    ((146, 25), (155, 329, 495, 34), (155, 356, 495, 34), (155, 390, 415, 34)),
-    ((158, 87), (198, 274, 410, 24), (198, 306, 410, 24), (198, 340, 410, 24)),
-    ((150, 17), (105, 309, 590, 24), (105, 336, 585, 49), (105, 385, 595, 44)),
-    ((190, 76), (143, 264, 490, 33), (143, 296, 490, 28), (143, 325, 490, 28)),
-]
+QUESTIONS = [(q["screenshot"], *q["options"]) for q in LAYOUT["questions"]]
 OPTION_NAMES = ("aa", "bb", "cc")
-# The right answer of each question, as the question bank has it.
-QUESTION_KEYS = ["aa", "bb", "bb", "cc", "aa", "aa", "cc", "bb", "bb", "aa", "cc", "aa", "bb",
-                 "cc", "cc", "bb", "bb"]
+QUESTION_KEYS = [q["key"] for q in LAYOUT["questions"]]
 
 
 class Failure(Exception):
@@ -139,19 +140,38 @@ def wait_for(what, probe, timeout=60):
 
 # --- The X server -------------------------------------------------------------------------
 
-def xdotool(*args, check=True):
-    """A search reads every window's name, and xdotool ends with BadWindow where one of them
-    closes meanwhile, as a program just started or ended does: it is asked again."""
-    command = ["xdotool", *map(str, args)]
-    for _ in range(5):
-        result = run(command, timeout=30, check=False)
-        if args[0] != "search" or b"BadWindow" not in result.stderr:
-            break
-    return (checked(command, result) if check else result).stdout.decode().split()
+def xdotool(*args):
+    return run(["xdotool", *map(str, args)], timeout=30).stdout.decode().split()
 
 
-def visible_windows(name_regex):
-    return [int(w) for w in xdotool("search", "--onlyvisible", "--name", name_regex, check=False)]
+X_DISPLAY = xdisplay.Display()
+CLIENT_LIST, WM_NAME, UTF8 = (X_DISPLAY.intern_atom(name)
+                              for name in ("_NET_CLIENT_LIST", "_NET_WM_NAME", "UTF8_STRING"))
+
+
+def windows_on_view():
+    """(window, title, class) of each window the window manager lists and shows. A window that
+    closes while it is read is not on view, and the X server says so with BadWindow (which
+    ends `xdotool search` with a failure)."""
+    listed = X_DISPLAY.screen().root.get_full_property(CLIENT_LIST, Xatom.WINDOW)
+    shown = []
+    for wid in listed.value if listed else []:
+        window = X_DISPLAY.create_resource_object("window", wid)
+        try:
+            if window.get_attributes().map_state != X.IsViewable:
+                continue
+            title = window.get_full_property(WM_NAME, UTF8)
+            shown.append((wid, title.value.decode() if title else window.get_wm_name() or "",
+                          (window.get_wm_class() or ("", ""))[1]))
+        except (xerror.BadWindow, xerror.BadDrawable):
+            pass
+    return shown
+
+
+def visible_windows(title=None, wm_class=None):
+    """The windows on view whose title or class matches, ignoring case as xdotool does."""
+    return [w for w, name, klass in windows_on_view()
+            if re.search(title or wm_class, name if title else klass, re.IGNORECASE)]
 
 
 def geometry(window):
@@ -174,9 +194,8 @@ def new_window(what, name_regex, known):
         return wait_for(what, lambda: [w for w in visible_windows(name_regex)
                                        if w not in known])[0]
     except Failure as failure:
-        names = [run(["xdotool", "getwindowname", str(w)], check=False).stdout.decode().strip()
-                 for w in visible_windows(".")]
-        raise Failure(f"{failure}; windows on view: {[n for n in names if n]}") from None
+        names = [name for _, name, _ in windows_on_view() if name]
+        raise Failure(f"{failure}; windows on view: {names}") from None
 
 
 def click(x, y):
@@ -266,9 +285,9 @@ class MainWindow:
         click(*self.at(*point))
 
     def slot_colour(self, screen, k):
-        x, y = self.at(115 + 90 * k + 3, 25 + 3)
+        x, y, w, h = inset(SLOTS[k], 3, 3, 3, 3)
         colours = {}
-        for p in screen.pixels_in(x, y, 81, 15):
+        for p in screen.pixels_in(*self.at(x, y), w, h):
             colours[p] = colours.get(p, 0) + 1
         return max(colours, key=colours.get)
 
@@ -345,15 +364,15 @@ def installer_languages(setup, shots):
         with open(PREFIX.parent / "wine-programs.log", "ab") as log:
             subprocess.Popen([WINE, setup], stdout=log, stderr=log,
                              env=dict(os.environ, LANG=lang, LC_ALL=lang))
-        by_class = ["search", "--onlyvisible", "--class", re.escape(Path(setup).name)]
-        window = int(wait_for("the setup's window", lambda: xdotool(*by_class, check=False))[0])
-        name = run(["xdotool", "getwindowname", str(window)]).stdout.decode().strip()
+        by_class = "^" + re.escape(Path(setup).name) + "$"
+        window = wait_for("the setup's window", lambda: visible_windows(wm_class=by_class))[0]
+        name = next(name for w, name, _ in windows_on_view() if w == window)
         if name != title:
             raise Failure(f"the setup under {lang} is titled {name!r}, not {title!r}")
         if shot:
             screenshot(shot, window, shots)
         wine("taskkill", "/f", "/im", Path(setup).name)
-        wait_for("the setup to close", lambda: not xdotool(*by_class, check=False))
+        wait_for("the setup to close", lambda: not visible_windows(wm_class=by_class))
 
 
 def install(setup, version):
@@ -510,12 +529,14 @@ HIGH_CONTRAST = {"Window": "0 0 0", "WindowText": "255 255 255", "ButtonFace": "
 COLOURS_KEY = r"HKCU\Control Panel\Colors"
 # Areas holding one text each on its ground: the main window's, as its client area has them
 # (the menu bar above it), a marked question's, relative to the frame, and About's.
-MAIN_TEXTS = {"the menu bar": (4, -16, 90, 12), "Въпрос:": (20, 5, 60, 16),
-              "Отговор:": (20, 25, 67, 16), **{f"Command{n}": (x + 12, 509, 130, 15) for n, x
-                                               in ((4, 20), (1, 207), (2, 396), (3, 590))}}
-ABOUT_TEXTS = {"lblTitle": (70, 16, 259, 32), "lblVersion": (70, 52, 259, 15),
-               "lblDescription": (70, 75, 304, 78), "lblDisclaimer": (17, 175, 258, 55),
-               "cmdOK": (291, 179, 72, 15), "cmdSysInfo": (290, 209, 71, 15)}
+# Areas holding one text each on its ground: the main window's, as its client area has them
+# (the menu bar above it), a marked question's, relative to the frame, and About's. A button's
+# text lies inside its border.
+MAIN_TEXTS = {"the menu bar": (4, -16, 90, 12), "Въпрос:": CONTROLS["Label3"],
+              "Отговор:": CONTROLS["Label2"],
+              **{f"Command{n}": inset(CONTROLS[f"Command{n}"], 12, 5, 12, 5) for n in range(1, 5)}}
+ABOUT_TEXTS = {name: inset(area, 6, 4, 6, 4) if name.startswith("cmd") else area
+               for name, area in ABOUT_CONTROLS.items()}
 
 
 def text_contrast(screen, left, top, width, height):
@@ -547,7 +568,8 @@ def readable_in_high_contrast(main, bitmaps, shots):
     screen = wait_for_screen("the wrong answer marked",
                              lambda s: "red" in main.option_marks(s, question))
     screenshot("high-contrast-marked", main.window, shots)
-    texts["the first slot"] = (screen, *main.at(119, 28), 79, 15)
+    x, y, w, h = inset(SLOTS[0], 4, 3, 4, 3)
+    texts["the first slot"] = (screen, *main.at(x, y), w, h)
     for name, (x, y, w, h) in [("caption", (10, 2, 60, 14)), *(
             (o, (x + 16, y, min(w, FRAME_W - x) - 16, min(h, FRAME_H - y - 4)))
             for o, (x, y, w, h) in zip(OPTION_NAMES, QUESTIONS[question][1:]))]:
@@ -605,20 +627,17 @@ def system_info(main, about, marker, shots):
     if registry_values(FOLDER_KEY) is not None:
         wine("reg", "delete", FOLDER_KEY, "/f")
     click(*button)
-    tool = wait_for("msinfo32.exe to show its window",
-                    lambda: xdotool("search", "--onlyvisible", "--class", "^msinfo32\\.exe$",
-                                    check=False))
-    screenshot("msinfo32", int(tool[0]), shots)
+    msinfo32 = r"^msinfo32\.exe$"
+    tool = wait_for("msinfo32.exe to show its window", lambda: visible_windows(wm_class=msinfo32))
+    screenshot("msinfo32", tool[0], shots)
     wine("taskkill", "/f", "/im", "msinfo32.exe", check=False)
-    wait_for("msinfo32.exe to close",
-             lambda: not xdotool("search", "--onlyvisible", "--class", "^msinfo32\\.exe$",
-                                 check=False))
+    wait_for("msinfo32.exe to close", lambda: not visible_windows(wm_class=msinfo32))
 
     step("System Info (c): nothing registered and no msinfo32.exe: the message")
     (DRIVE_C / "windows/system32/msinfo32.exe").unlink()
     click(*button)
     message_box("the 'unavailable' box", main, "Zelvarin", False, shots, "unavailable")
-    if xdotool("search", "--onlyvisible", "--class", "^msinfo32\\.exe$", check=False):
+    if visible_windows(wm_class=msinfo32):
         raise Failure("a system-information tool started although none is there")
 
     key(about, "Escape")
@@ -763,12 +782,12 @@ def installation():
                         for key in zelvarin_entries()}}
 
 
-def removal_command():
-    """What a deployment tool runs to remove the installation there is, the MSI's first."""
-    codes = [entry for entry in zelvarin_entries() if entry.startswith("{")]
-    if codes:
-        return f"msiexec /x {codes[0]} /qn"
-    return registry_values(UNINSTALL_KEY)["QuietUninstallString"]
+def removal_commands():
+    """What a deployment tool runs to remove each installation there is, the MSI's first."""
+    entries = zelvarin_entries()
+    return [*(f"msiexec /x {entry} /qn" for entry in entries if entry.startswith("{")),
+            *(registry_values(UNINSTALL_KEY)["QuietUninstallString"] for entry in entries
+              if not entry.startswith("{"))]
 
 
 def installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, shots):
@@ -788,9 +807,9 @@ def installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, sho
 
     def cancel_box(installer, shot):
         """Closes the box saying to close the quiz first; the installer's own window or none is
-        a fault. Found by class: xdotool cannot match the Cyrillic names Wine gives windows."""
-        windows = ["search", "--onlyvisible", "--class", "^" + re.escape(Path(installer).name)]
-        box = wait_for("the installer's window", lambda: xdotool(*windows, check=False))[0]
+        a fault. Found by class, as its title follows the language of Windows."""
+        by_class = "^" + re.escape(Path(installer).name)
+        box = wait_for("the installer's window", lambda: visible_windows(wm_class=by_class))[0]
         screenshot(shot, box, shots)
         if geometry(box)[2] < 480:
             return key(box, "Escape")
@@ -811,7 +830,7 @@ def installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, sho
     expect("the setup's upgrade by hand while the program runs", silent(upgrade_setup)[:-3],
            IN_USE, env=dict(os.environ, LANG="bg_BG.UTF-8", LC_ALL="bg_BG.UTF-8"),
            meanwhile=lambda: cancel_box(upgrade_setup, "setup-program-running"))
-    expect("the setup's silent removal while the program runs", removal_command(), IN_USE)
+    expect("the setup's silent removal while the program runs", removal_commands()[0], IN_USE)
     exit_program(program)
     expect("the setup's upgrade", silent(upgrade_setup), 0, changes=True)
     if registry_values(UNINSTALL_KEY).get("DisplayVersion") != msi_identity(upgrade_msi)[0]:
@@ -825,7 +844,7 @@ def installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, sho
     expect("the MSI's upgrade while the program runs", silent(upgrade_msi), REFUSED)
     expect("the MSI's upgrade by hand while the program runs", silent(upgrade_msi)[:-4],
            CANCELLED, meanwhile=lambda: cancel_box("msiexec.exe", "msi-program-running"))
-    expect("the MSI's removal while the program runs", removal_command(), REFUSED)
+    expect("the MSI's removal while the program runs", removal_commands()[0], REFUSED)
     exit_program(program)
     wipe("after the MSI", faults)
     nothing_left(before, "the installers' meeting")
@@ -835,11 +854,12 @@ def installers_meet(setup, upgrade_setup, msi, upgrade_msi, bitmaps, before, sho
 
 
 def wipe(when, faults):
-    """Removes every Zelvarin with the removal its entry names, so that the next meeting starts
-    on a clean machine; what a removal fails at or leaves is a fault, and removed by hand."""
+    """Removes every Zelvarin, each once with the removal its entry names, so that the next
+    meeting starts on a clean machine; what a removal fails at or leaves is a fault, and removed
+    by hand."""
     step(f"removing every Zelvarin {when}")
-    for _ in range(3):
-        if zelvarin_entries() and (code := exit_code(command := removal_command())) != 0:
+    for command in removal_commands():
+        if (code := exit_code(command)) != 0:
             faults.append(f"{when}: {command} exited with {code}")
     if any((left := installation()).values()):
         faults.append(f"{when}: left after the removals: {left}")
@@ -856,7 +876,7 @@ SKIPPED = {"windows", "Temp"}
 
 def main():
     setup, upgrade_setup, msi, upgrade_msi, marker, assets = sys.argv[1:7]
-    shots = sys.argv[7] if len(sys.argv) > 7 else ""
+    shots = sys.argv[8] if len(sys.argv) > 8 else ""
     if shots:
         Path(shots).mkdir(parents=True, exist_ok=True)
     version = re.search(r"zelvarin-(.+)-setup\.exe$", setup).group(1)
