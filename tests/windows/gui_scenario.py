@@ -161,7 +161,8 @@ def windows_on_view():
             if window.get_attributes().map_state != X.IsViewable:
                 continue
             title = window.get_full_property(WM_NAME, UTF8)
-            shown.append((wid, title.value.decode() if title else window.get_wm_name() or "",
+            shown.append((wid, title.value.decode(errors="replace") if title
+                          else window.get_wm_name() or "",
                           (window.get_wm_class() or ("", ""))[1]))
         except (xerror.BadWindow, xerror.BadDrawable):
             pass
