@@ -367,7 +367,7 @@ def installer_languages(setup, shots):
                              env=dict(os.environ, LANG=lang, LC_ALL=lang))
         by_class = "^" + re.escape(Path(setup).name) + "$"
         window = wait_for("the setup's window", lambda: visible_windows(wm_class=by_class))[0]
-        name = next(name for w, name, _ in windows_on_view() if w == window)
+        name = next(name for w, name, _ in windows_on_view() if w == window).strip()
         if name != title:
             raise Failure(f"the setup under {lang} is titled {name!r}, not {title!r}")
         if shot:
