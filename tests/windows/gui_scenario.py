@@ -703,14 +703,8 @@ def exit_code(command, env=None, meanwhile=None):
 
 def zelvarin_entries():
     """The keys of the list of installed programs that name Zelvarin."""
-    # The list is always there. Wine's reg once failed on it in CI (exit code 1) while a
-    # refused setup ended; what it says then is shown, and it is asked again.
-    result = wine("reg", "query", UNINSTALL_LIST, check=False)
-    if result.returncode != 0:
-        step(f"reg query {UNINSTALL_LIST} exited with {result.returncode}: {said(result)};"
-             " asked again")
-        result = wine("reg", "query", UNINSTALL_LIST)
-    listing = result.stdout.decode("utf-8", errors="replace")
+    # The list is always there: a failing reg fails the check with what reg said.
+    listing = wine("reg", "query", UNINSTALL_LIST).stdout.decode("utf-8", errors="replace")
     # Its subkeys, by their full names; the key itself is named only when it has values.
     keys = [line.strip() for line in listing.replace("\r", "").splitlines()
             if line.startswith("HKEY_LOCAL_MACHINE") and "\\Uninstall\\" in line]
