@@ -26,14 +26,17 @@ export_source_date_epoch() {
     export SOURCE_DATE_EPOCH
 }
 
-# forget_older_resources BUILD: rcc writes SOURCE_DATE_EPOCH into the compiled-in pictures,
-# but the build does not know it as an input, so a build folder made at an older commit would
-# keep that commit's time in them. Where the folder was built for another SOURCE_DATE_EPOCH,
-# rcc's output goes and is made anew.
+# forget_older_resources BUILD: rcc writes SOURCE_DATE_EPOCH into the compiled-in pictures and
+# the MinGW linker into the header of every program and DLL, but the build does not know it as
+# an input, so a build folder made at an older commit would keep that commit's time in them
+# (reprotest found msi-actions.dll, whose sources had not changed, and so the MSI, dated with
+# an older commit). Where the folder was built for another SOURCE_DATE_EPOCH, rcc's output and
+# the linked Windows files go and are made anew.
 forget_older_resources() {
     local stamp=$1/.source-date-epoch
     [ "$(cat "$stamp" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ] || return 0
     find "$1" -path '*/.rcc/qrc_*.cpp' -delete
+    find "$1" \( -name '*.exe' -o -name '*.dll' \) -not -path '*/CMakeFiles/*' -delete
     echo "$SOURCE_DATE_EPOCH" >"$stamp"
 }
 
