@@ -34,9 +34,26 @@ settle() {
     return 1
 }
 
-# openbox lists what it supports after it has named itself on the root window; xdotool looks
-# for _NET_ACTIVE_WINDOW there before it activates a window.
-_x_desktop_has_wm() { xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW; }
+# start_window_manager: starts openbox on the display (start_x_desktop does, unless told not
+# to); window_manager_ready: whether it has set itself up, and so manages every window mapped
+# from then on.
+#
+# openbox names itself and what it supports on the root window as soon as it has taken the
+# screen, and only then reads its settings, theme and menu and takes in the windows already
+# there. A window mapped in between is never managed nor shown: openbox 3.6 (Debian 12 and 13)
+# reads its map request into a queue of its own while taking in the windows there, and it
+# looks at that queue again only when a later event wakes it, which on a desktop where nothing
+# else happens never comes. The program of a check started on a loaded machine often lands in
+# that gap. openbox runs its --startup command once it is set up, just before it handles
+# events.
+start_window_manager() {
+    local started=$X_DESKTOP_HOME/openbox-started
+    # No session manager to talk to; openbox reads its settings from the caller's HOME. It
+    # splits the command as a shell would, so the path is quoted.
+    openbox --sm-disable --startup "touch '${started//\'/\'\\\'\'}'" >/dev/null 2>&1 &
+    X_DESKTOP_PIDS="$X_DESKTOP_PIDS $!"
+}
+window_manager_ready() { [ -e "$X_DESKTOP_HOME/openbox-started" ]; }
 
 # start_x_desktop [SCREEN] [NO_WM]: starts Xvfb on a display it picks itself (race-free, so
 # several checks can run at once) and, unless NO_WM is given, openbox; exports DISPLAY, and a
@@ -62,10 +79,8 @@ start_x_desktop() {
     rm -f "$displayfile" "$displayfile.log"
     wait_for 20 xdpyinfo || { echo "Xvfb on $DISPLAY does not answer" >&2; return 1; }
     [ -n "${2:-}" ] && return 0
-    # No session manager to talk to; openbox reads its settings from the caller's HOME.
-    openbox --sm-disable >/dev/null 2>&1 &
-    X_DESKTOP_PIDS="$X_DESKTOP_PIDS $!"
-    wait_for 20 _x_desktop_has_wm || { echo "openbox did not start on $DISPLAY" >&2; return 1; }
+    start_window_manager
+    wait_for 20 window_manager_ready || { echo "openbox did not start on $DISPLAY" >&2; return 1; }
 }
 
 # stop_x_desktop: ends openbox and Xvfb and waits for them, so that the display is free again,
