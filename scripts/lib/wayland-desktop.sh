@@ -98,3 +98,48 @@ wayland_picture() {
     grim -g "$(wayland_window "$1" | jq -r '.window_rect as $w |
         "\(.rect.x + $w.x),\(.rect.y + $w.y) \($w.width)x\($w.height)"')" "$2"
 }
+
+# start_weston_desktop: weston with its own desktop shell and panel, as a pupil's weston session
+# has them, in a 1024x768 window of a throw-away X desktop (weston's X11 backend, and no X window
+# manager): weston takes no virtual input, so xdotool's keys and clicks reach it as a real
+# keyboard's and mouse's. Exports WAYLAND_DISPLAY and XDG_RUNTIME_DIR, keeps DISPLAY for
+# xdotool; weston_view reads where weston shows a window. stop_weston_desktop ends it.
+start_weston_desktop() {
+    local dir
+    start_x_desktop 1024x800x24 no-wm || return 1
+    dir=$(mktemp -d "${TMPDIR:-/tmp}/zelvarin-weston.XXXXXX") || return 1
+    WESTON_DESKTOP_DIR=$dir
+    chmod 700 "$dir"
+    # The panel's one launcher starts nothing: a stray click on it would open a terminal that
+    # takes the keys.
+    printf '[launcher]\npath=/bin/true\n' >"$dir/weston.ini"
+    export XDG_RUNTIME_DIR=$dir WAYLAND_DISPLAY=$dir/wayland-0
+    # --debug offers weston-debug the scene graph.
+    weston --config="$dir/weston.ini" --debug --backend=x11-backend.so --width=1024 \
+        --height=768 --socket=wayland-0 >"$dir/weston.log" 2>&1 &
+    WESTON_DESKTOP_PID=$!
+    wait_for 20 eval 'weston-debug -l 2>&1 | grep -q scene-graph' ||
+        { echo "weston did not start: $(tail -n 5 "$dir/weston.log")" >&2; return 1; }
+    # The X11 backend takes the pointer only as it enters weston's window, and clicks on with
+    # none go to the top left corner: the pointer comes in from the screen's strip below it,
+    # and weston shows the cursor once it has it.
+    xdotool mousemove --sync 512 790 mousemove --sync 512 384
+    wait_for 20 eval 'weston-debug scene-graph | grep -q "role wl_pointer-cursor"' ||
+        { echo "weston got no pointer" >&2; return 1; }
+}
+
+stop_weston_desktop() {
+    [ -z "${WESTON_DESKTOP_PID:-}" ] || { kill "$WESTON_DESKTOP_PID"; wait "$WESTON_DESKTOP_PID"; } 2>/dev/null
+    stop_x_desktop
+    [ -z "${WESTON_DESKTOP_DIR:-}" ] || rm -rf "$WESTON_DESKTOP_DIR"
+    WESTON_DESKTOP_PID="" WESTON_DESKTOP_DIR=""
+}
+
+# weston_view TITLE: the left, top, right and bottom of the window titled exactly TITLE where
+# weston shows it (Qt's title bar included); fails where none is on view.
+weston_view() {
+    timeout 5 weston-debug scene-graph | awk -v t="top-level window '$1' of" '
+        index($0, t) { found = 1; next }
+        found && /position:/ { gsub(/->|[(),]/, " "); print $2, $3, $4, $5; ok = 1; exit }
+        END { exit !ok }'
+}
