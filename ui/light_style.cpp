@@ -84,12 +84,18 @@ void LightStyle::drawControl(ControlElement element, const QStyleOption *option,
                              const QWidget *widget) const
 {
     if (element == CE_MenuBarItem && (option->state & State_Selected)) {
-        // Fusion highlights a title only while its drop-down is open, so F10 and Alt would
-        // enter the menu bar unseen.
+        // Drawn here for every base style, as none highlights the title F10 or Alt entered:
+        // Fusion fills it only while its drop-down is open, and the Windows styles draw a
+        // frame of 1 px, faint against the bar. The text is placed as Qt's common style
+        // places it.
         if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
-            QStyleOptionMenuItem entered = *item;
-            entered.state |= State_Sunken;
-            QProxyStyle::drawControl(element, &entered, painter, widget);
+            int alignment =
+                Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip | Qt::TextSingleLine;
+            if (styleHint(SH_UnderlineShortcut, item, widget) == 0)
+                alignment |= Qt::TextHideMnemonic;
+            painter->fillRect(item->rect, item->palette.highlight());
+            drawItemText(painter, item->rect, alignment, item->palette,
+                         (item->state & State_Enabled) != 0, item->text, QPalette::HighlightedText);
             return;
         }
     }
