@@ -592,6 +592,76 @@ def readable_in_high_contrast(main, bitmaps, shots):
     return start_program(bitmaps, "")
 
 
+# --- The focus in sight ----------------------------------------------------------------------
+
+def contrast(a, b):
+    """WCAG's contrast of two colours."""
+    la, lb = (sum(w * (v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4)
+                  for w, v in zip((0.2126, 0.7152, 0.0722), (c / 255 for c in p))) + 0.05
+              for p in (a, b))
+    return max(la, lb) / min(la, lb)
+
+
+def ring(without, with_, area, width=2):
+    """The box (left, top, right, bottom) of what the focus changed in the area, where crossing it
+    from each side to the middle meets `width` pixels in a row at 3:1 or more against the same
+    pixels unfocused; else None."""
+    left, top, width_, height = area
+    changed = [(x, y) for y in range(top, top + height) for x in range(left, left + width_)
+               if without.pixel(x, y) != with_.pixel(x, y)]
+    if not changed:
+        return None
+    box = (min(x for x, _ in changed), min(y for _, y in changed),
+           max(x for x, _ in changed), max(y for _, y in changed))
+    middle = ((box[0] + box[2]) // 2, (box[1] + box[3]) // 2)
+
+    def crossing(x, y, dx, dy):
+        run = 0
+        while (x - dx, y - dy) != middle and run < width:
+            run = run + 1 if contrast(with_.pixel(x, y), without.pixel(x, y)) >= 3 else 0
+            x, y = x + dx, y + dy
+        return run >= width
+    sides = ((box[0], middle[1], 1, 0), (box[2], middle[1], -1, 0), (middle[0], box[1], 0, 1),
+             (middle[0], box[3], 0, -1))
+    return box if all(crossing(*side) for side in sides) else None
+
+
+def focus_in_sight(main, shots):
+    """The focused control shows a ring of 2 px or more at 3:1 against itself unfocused: the
+    answers New test gave the focus to, New test and Exit as Shift+Tab moves on, About's OK; and
+    F10 highlights the menu title Тест. Each is waited for; a missing ring times the wait out."""
+    step("the focus: a ring of 2 px at 3:1 on an answer, New test, Exit and About's OK; F10 on Тест")
+    options = QUESTIONS[main.question_on_view(Image())][1:]
+    left, top = min(o[0] for o in options), min(o[1] for o in options)
+    answers = (*main.at(FRAME_X + left, FRAME_Y + top), FRAME_W - left,
+               min(FRAME_H, max(o[1] + o[3] for o in options)) - top)
+    new_test, exit_ = ((*main.at(*CONTROLS[n][:2]), *CONTROLS[n][2:])
+                       for n in ("Command4", "Command3"))
+    x, y, width, height = geometry(main.window)
+    menu_bar = (x, y, width, height - CLIENT_H)
+    before = wait_for_drawn("the new test", [answers])
+    screenshot("focus-answer", main.window, shots)
+    for was, now, name in ((answers, new_test, "New test"), (new_test, exit_, "Exit")):
+        key(main.window, "shift+Tab")
+        before = wait_for_screen(f"Shift+Tab to move the ring to {name}", lambda s, b=before: ring(
+            b, s, now) and ring(s, b, was), timeout=20)
+    screenshot("focus-exit", main.window, shots)
+    key(main.window, "F10")
+    wait_for_screen("F10 to highlight Тест, the first menu title", lambda s: (
+        box := ring(before, s, menu_bar)) and box[0] < x + 20, timeout=20)
+    screenshot("focus-menu", main.window, shots)
+    key(main.window, "F10")
+    about = open_about(main, "")
+    ok = (*(a + b for a, b in zip(geometry(about), ABOUT_CONTROLS["cmdOK"][:2])),
+          *ABOUT_CONTROLS["cmdOK"][2:])
+    focused = Image()
+    key(about, "Tab")
+    wait_for_screen("Tab to take the ring from About's OK", lambda s: ring(s, focused, ok),
+                    timeout=20)
+    key(about, "Escape")
+    wait_for("the About window to close", lambda: not visible_windows("^About Zelvarin$"))
+
+
 def open_about(main, shots):
     step("About, from the menu bar")
     # The menu bar by keyboard: Alt opens it on "Тест", Right moves to "за Zelvarin".
@@ -882,6 +952,7 @@ def main():
     install(setup, version)
     main_window = start_program(bitmaps, shots)
     whole_test(main_window, shots)
+    focus_in_sight(main_window, shots)
     about = open_about(main_window, shots)
     system_info(main_window, about, marker, shots)
     main_window = whole_window_at_every_dpi(main_window, bitmaps, shots)
