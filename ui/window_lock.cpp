@@ -58,6 +58,16 @@ bool WindowLock::eventFilter(QObject *watched, QEvent *event)
         event->ignore();
         return true;
     }
+    // labwc gives the keyboard to the window clicked and sends a key typed at once after the
+    // click along with it, before About is back in front: the disabled main window would
+    // swallow the key the pupil meant for About, which gets it instead. (A modal box's keys
+    // never get this far: Qt drops them on the window the box blocks.)
+    if (window == &m_main && m_about != nullptr &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        QWidget *target = m_about->focusWidget() != nullptr ? m_about->focusWidget() : m_about;
+        QCoreApplication::sendEvent(target, event);
+        return true;
+    }
     // A disabled owner never takes the focus on Windows, but a window manager or compositor
     // activates whatever window is clicked or Alt+Tabbed to, and the keyboard would then go
     // nowhere: the window that holds the lock, a message box or else About, takes it back.
