@@ -39,12 +39,31 @@ start_labwc_desktop() {
         { echo "labwc on $WAYLAND_DISPLAY got no keyboard" >&2; return 1; }
 }
 
-# stop_labwc_desktop: ends the keyboard and labwc, waits for them and removes their folder.
+# labwc_pointer TOOL: starts tests/wayland/virtual_pointer, built as TOOL, as the seat's one
+# pointer for the rest of the session, clicked by labwc_click; it is there once it says so.
+labwc_pointer() {
+    local size
+    size=$(wlr-randr | sed -n 's/^ *\([0-9]*\)x\([0-9]*\) px.*(current).*/\1 \2/p')
+    mkfifo "$LABWC_DESKTOP_DIR/pointer"
+    # shellcheck disable=SC2086 # the width and the height
+    "$1" $size <"$LABWC_DESKTOP_DIR/pointer" >"$LABWC_DESKTOP_DIR/pointer.log" 2>&1 &
+    LABWC_DESKTOP_PIDS="$LABWC_DESKTOP_PIDS $!"
+    exec {LABWC_POINTER}>"$LABWC_DESKTOP_DIR/pointer"
+    wait_for 10 grep -q '^ready$' "$LABWC_DESKTOP_DIR/pointer.log" ||
+        { echo "labwc got no pointer: $(cat "$LABWC_DESKTOP_DIR/pointer.log")" >&2; return 1; }
+}
+
+# labwc_click X Y: a click of the left button at X, Y of the output labwc_pointer started on.
+labwc_click() { echo "click $1 $2" >&"$LABWC_POINTER"; }
+
+# stop_labwc_desktop: ends the keyboard, the pointer and labwc, waits for them and removes their folder.
 stop_labwc_desktop() {
     # shellcheck disable=SC2086
     [ -z "${LABWC_DESKTOP_PIDS:-}" ] ||
         { kill $LABWC_DESKTOP_PIDS; wait $LABWC_DESKTOP_PIDS; } 2>/dev/null || true
     LABWC_DESKTOP_PIDS=""
+    [ -z "${LABWC_POINTER:-}" ] || exec {LABWC_POINTER}>&-
+    LABWC_POINTER=""
     [ -z "${LABWC_DESKTOP_DIR:-}" ] || rm -rf "$LABWC_DESKTOP_DIR"
     LABWC_DESKTOP_DIR=""
 }
