@@ -58,14 +58,9 @@ labwc_click() { echo "click $1 $2" >&"$LABWC_POINTER"; }
 
 # stop_labwc_desktop: ends the keyboard, the pointer and labwc, waits for them and removes their folder.
 stop_labwc_desktop() {
-    # shellcheck disable=SC2086
-    [ -z "${LABWC_DESKTOP_PIDS:-}" ] ||
-        { kill $LABWC_DESKTOP_PIDS; wait $LABWC_DESKTOP_PIDS; } 2>/dev/null || true
-    LABWC_DESKTOP_PIDS=""
     [ -z "${LABWC_POINTER:-}" ] || exec {LABWC_POINTER}>&-
     LABWC_POINTER=""
-    [ -z "${LABWC_DESKTOP_DIR:-}" ] || rm -rf "$LABWC_DESKTOP_DIR"
-    LABWC_DESKTOP_DIR=""
+    end_desktop LABWC_DESKTOP_PIDS LABWC_DESKTOP_DIR
 }
 
 # labwc_output WIDTHxHEIGHT: gives the output that size.
@@ -89,20 +84,10 @@ labwc_frame() {
 # labwc_settled_frame FILE: the active window's frame (as labwc_frame) once it has stayed the
 # same over three pictures in a row, the last of them left in FILE; fails after 10 s.
 labwc_settled_frame() {
-    local previous="" current same=0 end=$((SECONDS + 10))
-    while [ "$SECONDS" -lt "$end" ]; do
-        grim "$1" && current=$(labwc_frame "$1")
-        if [ "$current" = "$previous" ]; then
-            same=$((same + 1))
-            [ "$same" -ge 2 ] && { echo "$current"; return 0; }
-        else
-            same=0
-        fi
-        previous=$current
-        sleep 0.1
-    done
-    return 1
+    steady 2 10 _labwc_shot_frame "$1"
 }
+
+_labwc_shot_frame() { grim "$1" && labwc_frame "$1"; }
 
 # labwc_whole FILE: whether the active window's frame in the picture is whole: its bottom and
 # right edges are magenta lines on the output too (below the title bar's rounded corners).

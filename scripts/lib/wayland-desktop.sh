@@ -12,6 +12,7 @@
 start_wayland_desktop() {
     local dir as_user=() socket
     dir=$(mktemp -d "${TMPDIR:-/tmp}/zelvarin-wayland.XXXXXX") || return 1
+    # shellcheck disable=SC2034 # read by end_desktop, through its name
     WAYLAND_DESKTOP_DIR=$dir
     mkdir -m 700 "$dir/clients"
     # sway refuses to run as root (it could not give root up again), so as root it runs as
@@ -46,12 +47,7 @@ _wayland_desktop_has_keyboard() { swaymsg -t get_inputs | grep -q '"type": "keyb
 
 # stop_wayland_desktop: ends the keyboard and sway, waits for them and removes their folder.
 stop_wayland_desktop() {
-    # shellcheck disable=SC2086
-    [ -z "${WAYLAND_DESKTOP_PIDS:-}" ] ||
-        { kill $WAYLAND_DESKTOP_PIDS; wait $WAYLAND_DESKTOP_PIDS; } 2>/dev/null || true
-    WAYLAND_DESKTOP_PIDS=""
-    [ -z "${WAYLAND_DESKTOP_DIR:-}" ] || rm -rf "$WAYLAND_DESKTOP_DIR"
-    WAYLAND_DESKTOP_DIR=""
+    end_desktop WAYLAND_DESKTOP_PIDS WAYLAND_DESKTOP_DIR
 }
 
 # wayland_window TITLE: prints sway's record of the window titled exactly TITLE (JSON, one
@@ -108,6 +104,7 @@ start_weston_desktop() {
     local dir
     start_x_desktop 1024x800x24 no-wm || return 1
     dir=$(mktemp -d "${TMPDIR:-/tmp}/zelvarin-weston.XXXXXX") || return 1
+    # shellcheck disable=SC2034 # read by end_desktop, through its name
     WESTON_DESKTOP_DIR=$dir
     chmod 700 "$dir"
     # The panel's one launcher starts nothing: a stray click on it would open a terminal that
@@ -117,6 +114,7 @@ start_weston_desktop() {
     # --debug offers weston-debug the scene graph.
     weston --config="$dir/weston.ini" --debug --backend=x11-backend.so --width=1024 \
         --height=768 --socket=wayland-0 >"$dir/weston.log" 2>&1 &
+    # shellcheck disable=SC2034 # read by end_desktop, through its name
     WESTON_DESKTOP_PID=$!
     wait_for 20 eval 'weston-debug -l 2>&1 | grep -q scene-graph' ||
         { echo "weston did not start: $(tail -n 5 "$dir/weston.log")" >&2; return 1; }
@@ -129,10 +127,8 @@ start_weston_desktop() {
 }
 
 stop_weston_desktop() {
-    [ -z "${WESTON_DESKTOP_PID:-}" ] || { kill "$WESTON_DESKTOP_PID"; wait "$WESTON_DESKTOP_PID"; } 2>/dev/null
+    end_desktop WESTON_DESKTOP_PID WESTON_DESKTOP_DIR
     stop_x_desktop
-    [ -z "${WESTON_DESKTOP_DIR:-}" ] || rm -rf "$WESTON_DESKTOP_DIR"
-    WESTON_DESKTOP_PID="" WESTON_DESKTOP_DIR=""
 }
 
 # weston_view TITLE: the left, top, right and bottom of the window titled exactly TITLE where

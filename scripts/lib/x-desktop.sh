@@ -15,16 +15,16 @@ wait_for() {
     done
 }
 
-# settle [SECONDS]: waits until the window manager has done what it was asked: the stacking
-# order and the active window stay the same over three polls in a row.
-settle() {
-    local limit=${1:-5} previous="" current same=0
-    local end=$((SECONDS + limit))
+# steady TIMES SECONDS COMMAND...: runs COMMAND every 0.1 s until it prints the same thing
+# TIMES times in a row after the first, then prints that and succeeds; fails after SECONDS.
+steady() {
+    local times=$1 end=$((SECONDS + $2)) previous="" current same=0
+    shift 2
     while [ "$SECONDS" -lt "$end" ]; do
-        current="$(xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW 2>/dev/null)"
+        current=$("$@" 2>/dev/null) || current=""
         if [ "$current" = "$previous" ]; then
             same=$((same + 1))
-            [ "$same" -ge 3 ] && return 0
+            [ "$same" -ge "$times" ] && { printf '%s\n' "$current"; return 0; }
         else
             same=0
         fi
@@ -32,6 +32,24 @@ settle() {
         sleep 0.1
     done
     return 1
+}
+
+# settle [SECONDS]: waits until the window manager has done what it was asked: the stacking
+# order and the active window stay the same over three polls in a row.
+settle() {
+    steady 3 "${1:-5}" xprop -root _NET_CLIENT_LIST_STACKING _NET_ACTIVE_WINDOW >/dev/null
+}
+
+# end_desktop PIDS_VARIABLE FOLDER_VARIABLE: ends the processes the first variable lists and
+# waits for them, removes the folder the second names, and empties both; the stop_*_desktop
+# functions of every desktop end that way.
+end_desktop() {
+    local -n _end_pids=$1 _end_folder=$2
+    # shellcheck disable=SC2086
+    [ -z "${_end_pids:-}" ] || { kill $_end_pids; wait $_end_pids; } 2>/dev/null || true
+    _end_pids=""
+    [ -z "${_end_folder:-}" ] || rm -rf "$_end_folder"
+    _end_folder=""
 }
 
 # start_window_manager: starts openbox on the display (start_x_desktop does, unless told not
@@ -86,12 +104,7 @@ start_x_desktop() {
 # stop_x_desktop: ends openbox and Xvfb and waits for them, so that the display is free again,
 # and removes the throw-away HOME.
 stop_x_desktop() {
-    # shellcheck disable=SC2086
-    [ -z "${X_DESKTOP_PIDS:-}" ] ||
-        { kill $X_DESKTOP_PIDS; wait $X_DESKTOP_PIDS; } 2>/dev/null || true
-    X_DESKTOP_PIDS=""
-    [ -z "${X_DESKTOP_HOME:-}" ] || rm -rf "$X_DESKTOP_HOME"
-    X_DESKTOP_HOME=""
+    end_desktop X_DESKTOP_PIDS X_DESKTOP_HOME
 }
 
 # window_frame WINDOW: the left, top, width and height of the window's frame, the window
