@@ -83,10 +83,8 @@ TEST(Guard, NoChoiceShowsTheMessageAndChangesNothing)
 
     f.engine.AcceptAnswer();
 
-    ASSERT_EQ(f.messages.shown.size(), 1U);
-    EXPECT_EQ(f.messages.shown[0].text, "Не сте отговорили на текущия въпрос!");
-    EXPECT_EQ(f.messages.shown[0].title, "");
-    EXPECT_EQ(f.messages.shown[0].icon, MessageIcon::Error);
+    ASSERT_EQ(f.messages.shown, (std::vector<Shown>{{"Не сте отговорили на текущия въпрос!", "",
+                                                     MessageIcon::Error}}));
     EXPECT_EQ(f.engine.view(), viewBefore);
     EXPECT_EQ(f.engine.test(), testBefore);
 

@@ -9,8 +9,6 @@
 namespace zelvarin::testing {
 namespace {
 
-using Phase = QuizEngine::Phase;
-
 // A phase, or the box that opens in it: the no-answer box while Answering, the grade box as
 // the test becomes Finished.
 struct Moment

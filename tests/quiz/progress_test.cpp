@@ -10,8 +10,6 @@
 namespace zelvarin::testing {
 namespace {
 
-using Phase = QuizEngine::Phase;
-
 int visibleFrames(const ViewState &view)
 {
     return static_cast<int>(
@@ -43,12 +41,11 @@ TEST(WholeTest, FromDrawToGradeAndClearedStrip)
     }
 
     // The grade box opened over the marked seventh question and the filled strip.
-    ASSERT_EQ(f.messages.shown.size(), 1U);
-    const Shown &grade = f.messages.shown[0];
+    ASSERT_EQ(
+        f.messages.shown,
+        (std::vector<Shown>{{"Отговорихте правилно на 5 въпроса и оценката Ви е Мн. добър (5)",
+                             "Резултат", MessageIcon::Information}}));
     const ViewState &shownOver = f.viewsWhenShown[0];
-    EXPECT_EQ(grade.text, "Отговорихте правилно на 5 въпроса и оценката Ви е Мн. добър (5)");
-    EXPECT_EQ(grade.title, "Резултат");
-    EXPECT_EQ(grade.icon, MessageIcon::Information);
     EXPECT_TRUE(shownOver.Frame[13].Visible);
     EXPECT_TRUE(shownOver.Frame[13].YesVisible);
     EXPECT_EQ(shownOver.Box[6].Text, "Правилен");

@@ -5,6 +5,7 @@
 #include "quiz/question_bank.h"
 #include "quiz/quiz_engine.h"
 #include "quiz/view_state.h"
+#include "tests/support/recording_ports.h"
 
 #include <array>
 #include <optional>
@@ -18,15 +19,7 @@
 namespace zelvarin::stress {
 
 using Phase = QuizEngine::Phase;
-
-struct ExpectedMessage
-{
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-
-    bool operator==(const ExpectedMessage &) const = default;
-};
+using zelvarin::testing::Shown;
 
 inline constexpr Colour kBlack = 0x00000000;
 inline constexpr Colour kRed = 0x000000FF;
@@ -111,7 +104,7 @@ public:
     }
 
     // Accept answer; returns the boxes it shows.
-    std::vector<ExpectedMessage> accept()
+    std::vector<Shown> accept()
     {
         if (m_phase != Phase::Answering)
             return {};

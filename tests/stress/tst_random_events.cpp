@@ -107,7 +107,7 @@ private:
     std::size_t m_machine = 0;
     std::vector<std::string> m_startCalls; // the programs the launcher must have tried
     std::size_t m_startsOnEarlierMachines = 0;
-    std::vector<ExpectedMessage> m_expectedMessages;
+    std::vector<Shown> m_expectedMessages;
     // Each marked frame as it was right after marking; it must stay so until a new test.
     std::array<std::optional<FrameView>, kQuestionCount> m_markedFrames{};
 
@@ -573,12 +573,9 @@ private:
 
     void checkSurroundings()
     {
-        std::vector<ExpectedMessage> shown;
-        for (const Shown &s : m_messages.shown)
-            shown.push_back({s.text, s.title, s.icon});
-        if (shown != m_expectedMessages) {
+        if (m_messages.shown != m_expectedMessages) {
             QStringList texts;
-            for (const auto &s : shown)
+            for (const auto &s : m_messages.shown)
                 texts << QString::fromStdString(s.text);
             QStringList wanted;
             for (const auto &s : m_expectedMessages)

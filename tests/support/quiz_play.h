@@ -10,6 +10,7 @@
 // window's controls in the window tests and the soak.
 namespace zelvarin::testing {
 
+using Phase = QuizEngine::Phase;
 using Asked = std::array<int, kStepCount>;
 // The questions a test asks where it does not matter which.
 inline constexpr Asked kAsked{8, 2, 15, 0, 11, 6, 13};
@@ -61,7 +62,7 @@ void playTo(Pupil &pupil, int last, const Rights &rights = kAllRight,
     }
 }
 
-inline const char *phaseName(QuizEngine::Phase phase)
+inline const char *phaseName(Phase phase)
 {
     constexpr std::array<const char *, 4> kNames{"Idle", "Answering", "Answered", "Finished"};
     return kNames[static_cast<std::size_t>(phase)];
