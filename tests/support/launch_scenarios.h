@@ -8,6 +8,18 @@
 #include <string>
 #include <vector>
 
+namespace zelvarin::testing {
+
+// Where the launcher looks, and what it says when it finds nothing, as its header has them.
+inline const std::string kToolKey{SysInfoLauncher::kToolKey};
+inline const std::string kToolValue{SysInfoLauncher::kToolValue};
+inline const std::string kFolderKey{SysInfoLauncher::kFolderKey};
+inline const std::string kFolderValue{SysInfoLauncher::kFolderValue};
+inline const std::string kToolFile{SysInfoLauncher::kToolFile};
+inline const std::string kUnavailable{SysInfoLauncher::kUnavailable};
+
+} // namespace zelvarin::testing
+
 // Machines the System Info button may meet, each with what the launcher must do there. The
 // launcher's own test runs every row; the random pupil meets them in an order of its own.
 namespace zelvarin::testing::launch {
@@ -16,8 +28,6 @@ using namespace std::string_literals;
 using Strings = std::vector<std::string>;
 using Fact = std::function<void(ScriptedPlatform &)>;
 
-inline const std::string kToolKey{SysInfoLauncher::kToolKey};
-inline const std::string kFolderKey{SysInfoLauncher::kFolderKey};
 inline const std::string kToolPath =
     R"(C:\Program Files\Common Files\Microsoft Shared\MSInfo\msinfo32.exe)";
 inline const std::string kGone = R"(C:\Gone\msinfo32.exe)";
@@ -29,14 +39,17 @@ inline const std::string kInSystem = R"(C:\Windows\system32\MSINFO32.EXE)";
 // A value of the first (tool) or the second (folder) location, stored as given.
 inline Fact toolValue(std::uint32_t type, std::string data)
 {
-    return
-        [=](ScriptedPlatform &p) { p.setValue(kToolKey, SysInfoLauncher::kToolValue, type, data); };
+    return [=](ScriptedPlatform &p) { p.setValue(kToolKey, kToolValue, type, data); };
 }
 inline Fact folderValue(std::uint32_t type, std::string data)
 {
-    return [=](ScriptedPlatform &p) {
-        p.setValue(kFolderKey, SysInfoLauncher::kFolderValue, type, data);
-    };
+    return [=](ScriptedPlatform &p) { p.setValue(kFolderKey, kFolderValue, type, data); };
+}
+// The tool's file at path, which starts.
+inline void placeTool(ScriptedPlatform &p, const std::string &path)
+{
+    p.plainFiles.insert(path);
+    p.startablePrograms.insert(path);
 }
 // The first location names the program at path, which starts unless told otherwise.
 inline Fact toolAt(const std::string &path, bool starts = true)
@@ -52,10 +65,8 @@ inline Fact folderAt(const std::string &folder, bool toolThere = true)
 {
     return [=](ScriptedPlatform &p) {
         folderValue(kRegSz, folder + '\0')(p);
-        if (toolThere) {
-            p.plainFiles.insert(folder + std::string(SysInfoLauncher::kToolFile));
-            p.startablePrograms.insert(folder + std::string(SysInfoLauncher::kToolFile));
-        }
+        if (toolThere)
+            placeTool(p, folder + kToolFile);
     };
 }
 // The system folder, which no registry value names, with the tool unless told otherwise.
@@ -63,10 +74,8 @@ inline Fact systemFolder(bool toolThere = true)
 {
     return [=](ScriptedPlatform &p) {
         p.systemFolderPath = kSystem;
-        if (toolThere) {
-            p.plainFiles.insert(kInSystem);
-            p.startablePrograms.insert(kInSystem);
-        }
+        if (toolThere)
+            placeTool(p, kInSystem);
     };
 }
 inline Fact keyWithoutValue(const std::string &key)

@@ -13,8 +13,6 @@ namespace {
 
 using namespace launch;
 
-constexpr const char *kTestKey = R"(SOFTWARE\Zelvarin Tests\Values)";
-
 // The checks every call to the registry must pass, whatever the outcome.
 void expectRegistryUsedReadOnlyAndClosed(const ScriptedPlatform &platform)
 {
@@ -54,18 +52,7 @@ TEST_P(GetKeyValueOfStoredValue, GivesTheTableOutcomeAndClosesTheKey)
     platform.setValue(kTestKey, "Value", c.type, c.data);
 
     std::string keyVal = c.keyValIn;
-    switch (c.outcome) {
-    case Outcome::Read:
-        EXPECT_TRUE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
-        break;
-    case Outcome::NotRead:
-        EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
-        break;
-    case Outcome::Raises:
-        EXPECT_THROW(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal),
-                     SysInfoError);
-        break;
-    }
+    EXPECT_EQ(readTestValue(launcher, keyVal), c.outcome);
     EXPECT_EQ(keyVal, c.keyValOut);
     ASSERT_EQ(platform.opens.size(), 1U);
     EXPECT_EQ(platform.opens[0].subKey, kTestKey);
@@ -89,7 +76,7 @@ TEST_F(GetKeyValue, MissingOrRefusedKeyEmptiesTextAndClosesNothing)
             platform.key(kTestKey).openStatus = kErrorAccessDenied;
         }
         std::string keyVal = "old";
-        EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
+        EXPECT_EQ(readTestValue(launcher, keyVal), Outcome::NotRead);
         EXPECT_EQ(keyVal, "");
         EXPECT_TRUE(platform.queries.empty());
         EXPECT_TRUE(platform.closes.empty());
@@ -100,7 +87,7 @@ TEST_F(GetKeyValue, MissingValueEmptiesTextAndClosesTheKey)
 {
     platform.setValue(kTestKey, "Other", kRegSz, "C:\\x\0"s);
     std::string keyVal = "old";
-    EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
+    EXPECT_EQ(readTestValue(launcher, keyVal), Outcome::NotRead);
     EXPECT_EQ(keyVal, "");
     expectRegistryUsedReadOnlyAndClosed(platform);
     EXPECT_EQ(platform.closes.size(), 1U);
@@ -122,7 +109,7 @@ TEST_F(GetKeyValue, SizeBeyondTheBufferRaisesAndClosesTheKey)
     platform.setValue(kTestKey, "Value", kRegSz, "abc\0"s);
     platform.key(kTestKey).values["Value"].claimedSize = 1025;
     std::string keyVal;
-    EXPECT_THROW(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal), SysInfoError);
+    EXPECT_EQ(readTestValue(launcher, keyVal), Outcome::Raises);
     EXPECT_TRUE(platform.everyOpenedKeyClosedOnce());
 }
 
@@ -167,10 +154,8 @@ TEST_F(StartSysInfo, ReadsTheNamedValuesOfBothLocations)
 TEST_F(StartSysInfo, FailureMessageHasItsTextNoTitleAndNoIcon)
 {
     launcher.StartSysInfo();
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text, "System Information Is Unavailable At This Time");
-    EXPECT_EQ(messages.shown[0].title, "");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
+    EXPECT_EQ(messages.shown, (std::vector<Shown>{{"System Information Is Unavailable At This Time",
+                                                   "", MessageIcon::None}}));
 }
 
 TEST_F(StartSysInfo, PressingAgainRunsTheWholeLookupAgain)

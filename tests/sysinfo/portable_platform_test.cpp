@@ -1,7 +1,7 @@
 #include "sysinfo/portable_platform.h"
 #include "sysinfo/sysinfo_launcher.h"
 #include "sysinfo/system_platform.h"
-#include "tests/support/recording_ports.h"
+#include "tests/support/launch_scenarios.h"
 #include "tests/support/started_program.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kToolKey{SysInfoLauncher::kToolKey};
-const std::string kFolderKey{SysInfoLauncher::kFolderKey};
-const std::string kToolValue{SysInfoLauncher::kToolValue};
-const std::string kFolderValue{SysInfoLauncher::kFolderValue};
+using namespace std::string_literals;
+
 // A folder name that is not valid UTF-8: paths are bytes, and must stay so.
 constexpr const char *kNotUtf8 = "bin \xff\xfe";
 
@@ -32,10 +30,14 @@ enum class Kind { Executable, PlainFile, Folder };
 
 struct Entry
 {
-    std::string folder; // below the test's folder; "." is the folder itself
-    const char *name;
+    std::string path; // below the test's folder; "./name" lies in the folder itself
     Kind kind;
+    bool found = false; // the tool the registry must name
 };
+const auto exe = [](const std::string &path) { return Entry{path, Kind::Executable}; };
+const auto found = [](const std::string &path) { return Entry{path, Kind::Executable, true}; };
+const auto file = [](const std::string &path) { return Entry{path, Kind::PlainFile}; };
+const auto dir = [](const std::string &path) { return Entry{path, Kind::Folder}; };
 
 // Each test runs in a temporary folder of its own, which is also the current folder, with a
 // PATH of its own; both come back afterwards. With no system folder on the PATH, test
@@ -81,15 +83,24 @@ protected:
 
     std::string place(const Entry &entry, const std::string &script = "#!/bin/sh\n") const
     {
-        std::string path = in(entry.folder + '/' + entry.name);
+        std::string path = in(entry.path);
         if (entry.kind == Kind::Folder) {
             fs::create_directories(path);
             return path;
         }
-        fs::create_directories(in(entry.folder));
+        fs::create_directories(fs::path(path).parent_path());
         std::ofstream(path, std::ios::binary) << script;
         ::chmod(path.c_str(), entry.kind == Kind::Executable ? 0700 : 0600);
         return path;
+    }
+
+    // The launcher over the platform the factory picks: the boxes it showed.
+    static std::vector<Shown> startSysInfo()
+    {
+        const auto platform = makeSystemPlatform();
+        RecordingMessages messages;
+        SysInfoLauncher(*platform, messages).StartSysInfo();
+        return messages.shown;
     }
 
     PortableSysInfoPlatform platform;
@@ -103,8 +114,7 @@ protected:
 struct ToolChoice
 {
     const char *name;
-    std::vector<Entry> entries;
-    std::string chosen; // below the test's folder; empty: no tool
+    std::vector<Entry> entries; // none found: no tool
     std::vector<std::string> path = {"@bin 0", "@bin 1"};
 };
 
@@ -120,9 +130,11 @@ TEST_P(PortableToolChoice, RegistryNamesTheFirstToolFound)
 {
     const ToolChoice &c = GetParam();
     setPath(c.path);
-    for (const Entry &entry : c.entries)
-        place(entry);
-    const std::string expected = c.chosen.empty() ? std::string() : in(c.chosen);
+    std::string expected;
+    for (const Entry &entry : c.entries) {
+        const std::string placed = place(entry);
+        expected = entry.found ? placed : expected;
+    }
 
     RegKey key{};
     const RegStatus opened = platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, key);
@@ -142,24 +154,28 @@ TEST_P(PortableToolChoice, RegistryNamesTheFirstToolFound)
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Tools, PortableToolChoice, ::testing::Values(
-    ToolChoice{"NoneInstalled", {}, ""},
-    ToolChoice{"OnlyGnomeSystemMonitor", {{"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor"},
-    ToolChoice{"Hardinfo2BeforeHardinfo", {{"bin 0", "hardinfo", Kind::Executable}, {"bin 1", "hardinfo2", Kind::Executable}}, "bin 1/hardinfo2"},
-    ToolChoice{"HardinfoBeforeKinfocenter", {{"bin 0", "kinfocenter", Kind::Executable}, {"bin 0", "hardinfo", Kind::Executable}}, "bin 0/hardinfo"},
-    ToolChoice{"KinfocenterBeforeGnomeSystemMonitor", {{"bin 0", "gnome-system-monitor", Kind::Executable}, {"bin 1", "kinfocenter", Kind::Executable}}, "bin 1/kinfocenter"},
-    ToolChoice{"NonExecutableFileSkipped", {{"bin 0", "hardinfo2", Kind::PlainFile}, {"bin 1", "kinfocenter", Kind::Executable}}, "bin 1/kinfocenter"},
-    ToolChoice{"FolderNamedLikeAToolSkipped", {{"bin 0", "hardinfo2", Kind::Folder}, {"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor"},
-    ToolChoice{"LaterPathFolderHoldsTheExecutableOne", {{"bin 0", "hardinfo", Kind::PlainFile}, {"bin 1", "hardinfo", Kind::Executable}}, "bin 1/hardinfo"},
-    ToolChoice{"OnlyNonToolsPresent", {{"bin 0", "msinfo32", Kind::Executable}, {"bin 0", "kinfocenter", Kind::Folder}}, ""},
+INSTANTIATE_TEST_SUITE_P(Tools, PortableToolChoice, ::testing::ValuesIn(std::vector<ToolChoice>{
+    {"NoneInstalled", {}},
+    {"OnlyGnomeSystemMonitor", {found("bin 1/gnome-system-monitor")}},
+    {"Hardinfo2BeforeHardinfo", {exe("bin 0/hardinfo"), found("bin 1/hardinfo2")}},
+    {"HardinfoBeforeKinfocenter", {exe("bin 0/kinfocenter"), found("bin 0/hardinfo")}},
+    {"KinfocenterBeforeGnomeSystemMonitor",
+     {exe("bin 0/gnome-system-monitor"), found("bin 1/kinfocenter")}},
+    {"NonExecutableFileSkipped", {file("bin 0/hardinfo2"), found("bin 1/kinfocenter")}},
+    {"FolderNamedLikeAToolSkipped", {dir("bin 0/hardinfo2"), found("bin 1/gnome-system-monitor")}},
+    {"LaterPathFolderHoldsTheExecutableOne", {file("bin 0/hardinfo"), found("bin 1/hardinfo")}},
+    {"OnlyNonToolsPresent", {exe("bin 0/msinfo32"), dir("bin 0/kinfocenter")}},
     // The PATH is bytes: a folder name that is not UTF-8 is found and named unchanged.
-    ToolChoice{"FolderNameNotUtf8", {{kNotUtf8, "kinfocenter", Kind::Executable}}, std::string(kNotUtf8) + "/kinfocenter", {std::string("@") + kNotUtf8}},
+    {"FolderNameNotUtf8", {found(kNotUtf8 + "/kinfocenter"s)}, {"@"s + kNotUtf8}},
     // Empty and relative entries lead to the current folder or below it, where anybody may
     // have planted a program: skipped, so only the later absolute folder counts.
-    ToolChoice{"CurrentFolderAsDotSkipped", {{".", "hardinfo2", Kind::Executable}, {"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor", {".", "@bin 1"}},
-    ToolChoice{"RelativeFolderSkipped", {{"sub", "hardinfo2", Kind::Executable}, {"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor", {"sub", "@bin 1"}},
-    ToolChoice{"EmptyEntrySkipped", {{".", "hardinfo2", Kind::Executable}, {"bin 1", "gnome-system-monitor", Kind::Executable}}, "bin 1/gnome-system-monitor", {"", "@bin 1"}},
-    ToolChoice{"OnlyRelativeEntries", {{".", "hardinfo2", Kind::Executable}, {"sub", "hardinfo", Kind::Executable}}, "", {".", "sub", ""}}),
+    {"CurrentFolderAsDotSkipped",
+     {exe("./hardinfo2"), found("bin 1/gnome-system-monitor")}, {".", "@bin 1"}},
+    {"RelativeFolderSkipped",
+     {exe("sub/hardinfo2"), found("bin 1/gnome-system-monitor")}, {"sub", "@bin 1"}},
+    {"EmptyEntrySkipped",
+     {exe("./hardinfo2"), found("bin 1/gnome-system-monitor")}, {"", "@bin 1"}},
+    {"OnlyRelativeEntries", {exe("./hardinfo2"), exe("sub/hardinfo")}, {".", "sub", ""}}}),
     [](const auto &info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -167,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Tools, PortableToolChoice, ::testing::Values(
 
 TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
 {
-    place({"bin 0", "hardinfo", Kind::Executable});
+    place(exe("bin 0/hardinfo"));
     RegKey key{};
     const RegKey currentUser{static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000001U))};
     EXPECT_EQ(platform.regOpenKeyEx(currentUser, kToolKey, 0, kKeyRead, key), kErrorFileNotFound);
@@ -188,7 +204,7 @@ TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
 
 TEST_F(PortablePlatform, SmallBufferGetsMoreDataAndTheSizeNeeded)
 {
-    const std::string tool = place({"bin 0", "hardinfo", Kind::Executable});
+    const std::string tool = place(exe("bin 0/hardinfo"));
     RegKey key{};
     ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, key), kErrorSuccess);
     std::array<std::uint8_t, 4> buffer{};
@@ -204,7 +220,7 @@ TEST_F(PortablePlatform, SmallBufferGetsMoreDataAndTheSizeNeeded)
 
 TEST_F(PortablePlatform, KeyOpensForReadingOnly)
 {
-    place({"bin 0", "hardinfo", Kind::Executable});
+    place(exe("bin 0/hardinfo"));
     RegKey key{};
     EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, 0x2003F, key),
               kErrorAccessDenied);
@@ -214,7 +230,7 @@ TEST_F(PortablePlatform, KeyOpensForReadingOnly)
 
 TEST_F(PortablePlatform, ClosedKeyIsGone)
 {
-    place({"bin 0", "hardinfo", Kind::Executable});
+    place(exe("bin 0/hardinfo"));
     RegKey first{};
     RegKey second{};
     ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, first),
@@ -238,13 +254,13 @@ TEST_F(PortablePlatform, ClosedKeyIsGone)
 
 TEST_F(PortablePlatform, FileTestAcceptsOnlyVisiblePlainFiles)
 {
-    const std::string file = place({"bin 0", "tool", Kind::PlainFile});
-    EXPECT_TRUE(platform.isPlainFile(file));
-    EXPECT_TRUE(platform.isPlainFile(place({kNotUtf8, "tool", Kind::PlainFile})));
-    EXPECT_FALSE(platform.isPlainFile(place({"bin 0", "folder", Kind::Folder})));
-    EXPECT_FALSE(platform.isPlainFile(place({"bin 0", ".hidden", Kind::Executable})));
-    EXPECT_FALSE(platform.isPlainFile(file + ".missing"));
-    EXPECT_FALSE(platform.isPlainFile(file + '\0'));
+    const std::string plain = place(file("bin 0/tool"));
+    EXPECT_TRUE(platform.isPlainFile(plain));
+    EXPECT_TRUE(platform.isPlainFile(place(file(kNotUtf8 + "/tool"s))));
+    EXPECT_FALSE(platform.isPlainFile(place(dir("bin 0/folder"))));
+    EXPECT_FALSE(platform.isPlainFile(place(exe("bin 0/.hidden"))));
+    EXPECT_FALSE(platform.isPlainFile(plain + ".missing"));
+    EXPECT_FALSE(platform.isPlainFile(plain + '\0'));
     EXPECT_FALSE(platform.isPlainFile(""));
 }
 
@@ -253,7 +269,7 @@ TEST_F(PortablePlatform, StartRunsExactlyThatFileWithNoArguments)
     // The folder's name has a blank and is not UTF-8; the program writes how many arguments
     // it got, and renames the file when it is complete.
     const std::string tool =
-        place({kNotUtf8, "system tool", Kind::Executable},
+        place(exe(kNotUtf8 + "/system tool"s),
               "#!/bin/sh\necho $# > \"${0%/*}/ran.part\" && /bin/mv \"${0%/*}/ran.part\" "
               "\"${0%/*}/ran\"\n");
     ASSERT_TRUE(platform.startProgram(tool, kShowNormal));
@@ -263,13 +279,13 @@ TEST_F(PortablePlatform, StartRunsExactlyThatFileWithNoArguments)
 TEST_F(PortablePlatform, StartOfWhatCannotRunFails)
 {
     EXPECT_FALSE(platform.startProgram(in("bin 0/missing"), kShowNormal));
-    EXPECT_FALSE(platform.startProgram(place({"bin 0", "plain", Kind::PlainFile}), kShowNormal));
+    EXPECT_FALSE(platform.startProgram(place(file("bin 0/plain")), kShowNormal));
     EXPECT_FALSE(platform.startProgram("", kShowNormal));
 }
 
 TEST_F(PortablePlatform, BareNameIsNotLookedUpOnThePath)
 {
-    place({"bin 0", "hardinfo", Kind::Executable});
+    place(exe("bin 0/hardinfo"));
     EXPECT_FALSE(platform.startProgram("hardinfo", kShowNormal));
 }
 
@@ -277,24 +293,15 @@ TEST_F(PortablePlatform, BareNameIsNotLookedUpOnThePath)
 
 TEST_F(PortablePlatform, LauncherStartsTheToolFoundOnThePath)
 {
-    place({"bin 0", "kinfocenter", Kind::Executable}, "#!/bin/sh\n: > \"${0%/*}/ran\"\n");
-    const auto platform = makeSystemPlatform();
-    RecordingMessages messages;
-    SysInfoLauncher launcher(*platform, messages);
-    launcher.StartSysInfo();
-    EXPECT_TRUE(messages.shown.empty());
+    place(exe("bin 0/kinfocenter"), "#!/bin/sh\n: > \"${0%/*}/ran\"\n");
+    EXPECT_TRUE(startSysInfo().empty());
     EXPECT_TRUE(waitForFile(in("bin 0/ran")));
 }
 
 TEST_F(PortablePlatform, LauncherWithoutToolShowsTheMessage)
 {
-    place({"bin 0", "hardinfo", Kind::PlainFile});
-    const auto platform = makeSystemPlatform();
-    RecordingMessages messages;
-    SysInfoLauncher launcher(*platform, messages);
-    launcher.StartSysInfo();
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(messages.shown[0].text, SysInfoLauncher::kUnavailable);
+    place(file("bin 0/hardinfo"));
+    EXPECT_EQ(startSysInfo(), (std::vector<Shown>{{kUnavailable, "", MessageIcon::None}}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sysinfo/sysinfo_launcher.h"
 #include "sysinfo/sysinfo_platform.h"
 
 #include <cstdint>
@@ -26,6 +27,21 @@ struct ValueCase
 inline std::ostream &operator<<(std::ostream &out, const ValueCase &c)
 {
     return out << c.name;
+}
+
+// The key the tests store their value in, below HKEY_LOCAL_MACHINE, as "Value".
+inline constexpr const char *kTestKey = R"(SOFTWARE\Zelvarin Tests\Values)";
+
+// What GetKeyValue makes of the test's value, into keyVal.
+inline Outcome readTestValue(SysInfoLauncher &launcher, std::string &keyVal)
+{
+    try {
+        return launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal)
+                   ? Outcome::Read
+                   : Outcome::NotRead;
+    } catch (const SysInfoError &) {
+        return Outcome::Raises;
+    }
 }
 
 inline std::vector<ValueCase> valueCases()

@@ -1,7 +1,6 @@
 #include "sysinfo/sysinfo_launcher.h"
 #include "sysinfo/windows_platform.h"
-#include "tests/support/recording_platform.h"
-#include "tests/support/recording_ports.h"
+#include "tests/support/launch_scenarios.h"
 #include "tests/support/started_program.h"
 #include "tests/sysinfo/value_cases.h"
 
@@ -26,13 +25,11 @@ namespace zelvarin::testing {
 namespace {
 
 using namespace std::string_literals;
+using launch::kBoth;
+using launch::kFirst;
+using launch::Strings;
 
-const std::string kToolKey{SysInfoLauncher::kToolKey};
-const std::string kFolderKey{SysInfoLauncher::kFolderKey};
-const std::string kToolValue{SysInfoLauncher::kToolValue};
-const std::string kFolderValue{SysInfoLauncher::kFolderValue};
 constexpr const char *kTestRoot = R"(SOFTWARE\Zelvarin Tests)";
-constexpr const char *kTestKey = R"(SOFTWARE\Zelvarin Tests\Values)";
 
 bool isOpenHandle(RegKey key);
 
@@ -94,13 +91,17 @@ std::string tempFolder()
     return std::string(buffer.data(), length) + "zelvarin sysinfo test";
 }
 
+std::string folderOf(const std::string &path)
+{
+    return path.substr(0, path.find_last_of('\\'));
+}
+
 std::string ownFolder()
 {
     std::array<char, MAX_PATH> buffer{};
     const DWORD length =
         GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    std::string path(buffer.data(), length);
-    return path.substr(0, path.find_last_of('\\'));
+    return folderOf(std::string(buffer.data(), length));
 }
 
 // Removes the test's folder; files made read-only, hidden or system are made plain first.
@@ -157,13 +158,11 @@ protected:
         ASSERT_EQ(status, ERROR_SUCCESS);
     }
 
-    // The marker tool copied to folder\name, the folder made first.
-    static std::string placeMarkerTool(const std::string &folder, const std::string &name)
+    // The marker tool copied to path, its folder made first.
+    static void placeMarkerTool(const std::string &path)
     {
-        std::filesystem::create_directories(folder);
-        std::string target = folder + "\\" + name;
-        EXPECT_TRUE(std::filesystem::copy_file(ownFolder() + "\\zelvarin_marker_tool.exe", target));
-        return target;
+        std::filesystem::create_directories(folderOf(path));
+        EXPECT_TRUE(std::filesystem::copy_file(ownFolder() + "\\zelvarin_marker_tool.exe", path));
     }
 
     WinePlatform platform;
@@ -188,14 +187,7 @@ TEST_P(WineRegistryValue, GivesTheSameOutcomeAsTheScriptedRegistry)
     const std::string expectedText = expected == c.outcome ? c.keyValOut : "";
 
     std::string keyVal = c.keyValIn;
-    Outcome outcome = Outcome::Raises;
-    try {
-        outcome = launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal)
-                      ? Outcome::Read
-                      : Outcome::NotRead;
-    } catch (const SysInfoError &) {
-    }
-    EXPECT_EQ(outcome, expected);
+    EXPECT_EQ(readTestValue(launcher, keyVal), expected);
     EXPECT_EQ(keyVal, expectedText);
     ASSERT_EQ(platform.opens.size(), 1U);
     EXPECT_EQ(platform.opens[0].access, 0x20019U);
@@ -213,7 +205,7 @@ TEST_F(WineRegistry, MissingKeyAndMissingValueAreNotRead)
                                       "Value", keyVal));
     EXPECT_EQ(keyVal, "");
     keyVal = "old";
-    EXPECT_FALSE(launcher.GetKeyValue(kHKeyLocalMachine, kTestKey, "Value", keyVal));
+    EXPECT_EQ(readTestValue(launcher, keyVal), Outcome::NotRead);
     EXPECT_EQ(keyVal, "");
     platform.expectAllClosed();
 }
@@ -255,85 +247,74 @@ TEST_F(WineRegistry, FileTestAcceptsOnlyVisiblePlainFiles)
     EXPECT_FALSE(real.isPlainFile(folder + "\\plain.exe\0"s));
 }
 
-// The launch against the real registry and a real program start.
-
-TEST_F(WineRegistry, FirstLocationStartsTheNamedProgramWithBlanksInItsPath)
-{
-    const std::string tool = placeMarkerTool(tempFolder() + "\\tool folder", "marker tool.exe");
-    writeValue(kToolKey, kToolValue, REG_SZ, tool + "\0"s);
-    writeValue(kFolderKey, kFolderValue, REG_SZ, "C:\\windows\\system32\0"s);
-
-    launcher.StartSysInfo();
-
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(platform.openedKeyNames(), std::vector<std::string>{kToolKey});
-    // It ran, and was handed its own quoted path and nothing else.
-    EXPECT_EQ(waitForFile(tempFolder() + "\\tool folder\\ran.txt"), "\"" + tool + "\"");
-    platform.expectAllClosed();
-}
-
-TEST_F(WineRegistry, FirstLocationNamingNoProgramShowsTheMessageOnly)
-{
-    placeMarkerTool(tempFolder() + "\\tools", "MSINFO32.EXE");
-    writeValue(kToolKey, kToolValue, REG_SZ, tempFolder() + "\\gone\\msinfo32.exe\0"s);
-    writeValue(kFolderKey, kFolderValue, REG_SZ, tempFolder() + "\\tools\0"s);
-    platform.systemFolderInstead = tempFolder();
-
-    launcher.StartSysInfo();
-
-    EXPECT_EQ(messages.shown.size(), 1U);
-    EXPECT_EQ(platform.openedKeyNames(), std::vector<std::string>{kToolKey});
-    EXPECT_FALSE(std::filesystem::exists(tempFolder() + "\\tools\\ran.txt"));
-    platform.expectAllClosed();
-}
-
-struct FolderCase
+// The launch against the real registry and a real program start, with the marker tool in the
+// test's folder; the paths are below that folder.
+struct WineLaunch
 {
     const char *name;
-    const char *folderSuffix; // joined to the folder the tool lies in
-    const char *startedSuffix;
+    const char *marker;      // where the marker tool lies, or nullptr
+    const char *toolValue;   // the first location's value, or nullptr
+    const char *folderValue; // the second location's, or nullptr; one from C: stands as it is
+    Strings keysOpened;
+    Strings startsTried; // the last of which has run, unless there is the message
+    bool message;
 };
 
-std::ostream &operator<<(std::ostream &out, const FolderCase &c)
+std::ostream &operator<<(std::ostream &out, const WineLaunch &c)
 {
     return out << c.name;
 }
 
-class WineSecondLocation : public WineRegistry, public ::testing::WithParamInterface<FolderCase>
+class WineLaunchScenario : public WineRegistry, public ::testing::WithParamInterface<WineLaunch>
 {};
 
-TEST_P(WineSecondLocation, StartsTheToolInTheNamedFolder)
+TEST_P(WineLaunchScenario, StartsTheToolOrShowsTheMessage)
 {
-    const FolderCase &c = GetParam();
-    const std::string folder = tempFolder() + "\\sys info";
-    placeMarkerTool(folder, "MSINFO32.EXE");
-    writeValue(kFolderKey, kFolderValue, REG_SZ, folder + c.folderSuffix + "\0"s);
-
-    launcher.StartSysInfo();
-
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(platform.openedKeyNames(), (std::vector<std::string>{kToolKey, kFolderKey}));
-    const std::string started = folder + c.startedSuffix;
-    EXPECT_EQ(platform.startedPaths(), std::vector<std::string>{started});
-    EXPECT_EQ(waitForFile(folder + "\\ran.txt"), "\"" + started + "\"");
-    platform.expectAllClosed();
-}
-
-INSTANTIATE_TEST_SUITE_P(Folders, WineSecondLocation,
-                         ::testing::Values(FolderCase{"PlainFolder", "", "\\MSINFO32.EXE"},
-                                           FolderCase{"TrailingBackslashKeptDoubled", "\\",
-                                                      "\\\\MSINFO32.EXE"}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST_F(WineRegistry, FolderWithoutTheToolShowsTheMessage)
-{
-    writeValue(kFolderKey, kFolderValue, REG_SZ, tempFolder() + "\0"s);
+    const WineLaunch &c = GetParam();
+    const auto at = [](std::string path) {
+        return path.starts_with("C:") ? path : tempFolder() + path;
+    };
+    const std::string marker = c.marker ? at(c.marker) : "";
+    if (c.marker)
+        placeMarkerTool(marker);
+    if (c.toolValue)
+        writeValue(kToolKey, kToolValue, REG_SZ, at(c.toolValue) + "\0"s);
+    if (c.folderValue)
+        writeValue(kFolderKey, kFolderValue, REG_SZ, at(c.folderValue) + "\0"s);
+    // The real system folder holds Wine's own msinfo32.exe.
     platform.systemFolderInstead = tempFolder();
+
     launcher.StartSysInfo();
-    EXPECT_EQ(messages.shown.size(), 1U);
-    EXPECT_TRUE(platform.starts.empty());
+
+    EXPECT_EQ(messages.shown.size(), c.message ? 1U : 0U);
+    EXPECT_EQ(platform.openedKeyNames(), c.keysOpened);
+    Strings tried;
+    for (const std::string &path : c.startsTried)
+        tried.push_back(at(path));
+    EXPECT_EQ(platform.startedPaths(), tried);
+    // It ran, and was handed its own quoted path and nothing else; or it did not run.
+    const std::string ran = folderOf(marker) + "\\ran.txt";
+    if (!c.message)
+        EXPECT_EQ(waitForFile(ran), "\"" + tried.back() + "\"");
+    else if (c.marker)
+        EXPECT_FALSE(std::filesystem::exists(ran));
     platform.expectAllClosed();
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Launch, WineLaunchScenario, ::testing::Values(
+    WineLaunch{"FirstLocationStartsTheNamedProgramWithBlanksInItsPath",
+               R"(\tool folder\marker tool.exe)", R"(\tool folder\marker tool.exe)",
+               R"(C:\windows\system32)", kFirst, {R"(\tool folder\marker tool.exe)"}, false},
+    WineLaunch{"FirstLocationNamingNoProgramShowsTheMessageOnly", R"(\tools\MSINFO32.EXE)",
+               R"(\gone\msinfo32.exe)", R"(\tools)", kFirst, {R"(\gone\msinfo32.exe)"}, true},
+    WineLaunch{"SecondLocationStartsTheToolInTheNamedFolder", R"(\sys info\MSINFO32.EXE)",
+               nullptr, R"(\sys info)", kBoth, {R"(\sys info\MSINFO32.EXE)"}, false},
+    WineLaunch{"SecondLocationsTrailingBackslashKeptDoubled", R"(\sys info\MSINFO32.EXE)",
+               nullptr, R"(\sys info\)", kBoth, {R"(\sys info\\MSINFO32.EXE)"}, false},
+    WineLaunch{"FolderWithoutTheToolShowsTheMessage", nullptr, nullptr, "", kBoth, {}, true}),
+    [](const auto &info) { return std::string(info.param.name); });
+// clang-format on
 
 // Wine's own msinfo32.exe, reached through the second location like the real tool.
 
@@ -380,31 +361,20 @@ std::string systemFolderA()
     return {system.data(), length};
 }
 
-TEST_F(WineRegistry, SystemsOwnToolStartsThroughTheSecondLocation)
-{
-    const std::string folder = systemFolderA();
-    if (!platform.real.isPlainFile(folder + "\\MSINFO32.EXE")) {
-        GTEST_SKIP() << "no msinfo32.exe in " << folder;
-    }
-    ASSERT_TRUE(processesNamed("msinfo32.exe").empty());
-    writeValue(kFolderKey, kFolderValue, REG_SZ, folder + "\0"s);
+// Current Windows registers the tool in neither location; it lies in the system folder, which
+// the second location may name too.
+class WineSystemTool : public WineRegistry, public ::testing::WithParamInterface<bool>
+{};
 
-    launcher.StartSysInfo();
-
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(platform.startedPaths(), std::vector<std::string>{folder + "\\MSINFO32.EXE"});
-    EXPECT_TRUE(endStartedSystemTool());
-}
-
-// Current Windows registers the tool in neither location; it lies in the system folder.
-TEST_F(WineRegistry, NothingRegisteredStartsTheToolOfTheSystemFolder)
+TEST_P(WineSystemTool, StartsTheToolOfTheSystemFolder)
 {
     const std::string folder = systemFolderA();
     EXPECT_EQ(platform.real.systemFolder(), folder);
-    if (!platform.real.isPlainFile(folder + "\\MSINFO32.EXE")) {
+    if (!platform.real.isPlainFile(folder + "\\MSINFO32.EXE"))
         GTEST_SKIP() << "no msinfo32.exe in " << folder;
-    }
     ASSERT_TRUE(processesNamed("msinfo32.exe").empty());
+    if (GetParam())
+        writeValue(kFolderKey, kFolderValue, REG_SZ, folder + "\0"s);
 
     launcher.StartSysInfo();
 
@@ -413,6 +383,10 @@ TEST_F(WineRegistry, NothingRegisteredStartsTheToolOfTheSystemFolder)
     EXPECT_TRUE(endStartedSystemTool());
     platform.expectAllClosed();
 }
+
+INSTANTIATE_TEST_SUITE_P(SystemFolder, WineSystemTool, ::testing::Bool(), [](const auto &info) {
+    return info.param ? "NamedByTheSecondLocation" : "NothingRegistered";
+});
 
 } // namespace
 } // namespace zelvarin::testing
