@@ -1,13 +1,12 @@
 // The generator's hand-made parts, by round trip: what they write is read back by Qt and
 // must give the pixels they were handed.
 
-#include "tests/assets/little_endian.h"
+#include "tests/assets/picture_files.h"
 #include "tools/artwork/app_icon.h"
 #include "tools/artwork/bmp8.h"
 #include "tools/artwork/icon_file.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -42,14 +41,7 @@ std::vector<QImage> readIcon(QByteArray bytes)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "ico");
-    std::vector<QImage> images;
-    do {
-        const QImage image = reader.read();
-        if (image.isNull())
-            break;
-        images.push_back(image.convertToFormat(QImage::Format_ARGB32));
-    } while (reader.jumpToNextImage());
-    return images;
+    return allImages(reader);
 }
 
 void expectSamePixels(const IconImage &written, const QImage &read)
@@ -167,9 +159,7 @@ TEST(Bmp8Writer, RoundTripsAFewColoursExactly)
     const QImage original = fewColours();
     ASSERT_TRUE(saveBmp8(original, path).isEmpty());
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = readAll(path);
     ASSERT_GE(bytes.size(), 54);
     EXPECT_EQ(le16(bytes, 28), 8u);
     EXPECT_EQ(le32(bytes, 10), 54u + 4 * 256); // the full palette precedes the pixels

@@ -3,10 +3,9 @@
 // colour facts that survive a change of fonts.
 
 #include "quiz/question_bank.h"
-#include "tests/assets/little_endian.h"
+#include "tests/assets/picture_files.h"
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QRect>
@@ -25,14 +24,6 @@ namespace {
 QString assetPath(const char *name)
 {
     return QStringLiteral(ZELVARIN_ASSETS_DIR "/") + QString::fromLatin1(name);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 struct BmpHeader
@@ -257,13 +248,7 @@ int countColour(const QImage &image, QRgb colour)
 TEST(ApplicationIcon, LoadsAsAComputerWithACyanScreenOnAClearGround)
 {
     QImageReader reader(assetPath("zelvarin.ico"));
-    std::vector<QImage> images;
-    do {
-        const QImage image = reader.read();
-        if (image.isNull())
-            break;
-        images.push_back(image.convertToFormat(QImage::Format_ARGB32));
-    } while (reader.jumpToNextImage());
+    const std::vector<QImage> images = allImages(reader);
     ASSERT_EQ(images.size(), 2u) << reader.errorString().toStdString();
     EXPECT_EQ(images[0].size(), QSize(32, 32));
     EXPECT_EQ(images[1].size(), QSize(16, 16));
