@@ -188,14 +188,6 @@ public:
         return v;
     }
 
-    // The answer of step s, once marked.
-    std::optional<bool> result(int s) const
-    {
-        if (!m_marked[static_cast<std::size_t>(s)])
-            return std::nullopt;
-        return isRight(s);
-    }
-
 private:
     bool isRight(int s) const
     {

@@ -38,6 +38,7 @@ constexpr std::uint64_t kDefaultSeed = 20240917;
 constexpr std::uint64_t kDefaultEvents = 20000;
 constexpr std::size_t kHistoryLength = 20;
 constexpr int kMaxFaultsShown = 8;
+constexpr std::array kArrows{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
 
 QString describe(const std::string &s)
 {
@@ -108,8 +109,6 @@ private:
     std::vector<std::string> m_startCalls; // the programs the launcher must have tried
     std::size_t m_startsOnEarlierMachines = 0;
     std::vector<Shown> m_expectedMessages;
-    // Each marked frame as it was right after marking; it must stay so until a new test.
-    std::array<std::optional<FrameView>, kQuestionCount> m_markedFrames{};
 
     std::deque<QString> m_history;
     QStringList m_faults;
@@ -130,11 +129,6 @@ private:
             m_faults.append(what);
     }
 
-    QDialog *about() const { return aboutWindow(); }
-    QPushButton *aboutButton(const char *name) const
-    {
-        return child<QPushButton>(*about(), QLatin1String(name));
-    }
     // ---- what an action must do, told to the model before the action happens ----
 
     void expectNewTest()
@@ -153,7 +147,6 @@ private:
                 ScriptedRandom::drawing(order[static_cast<std::size_t>(i)], fraction()));
         }
         m_model->newTest(order);
-        m_markedFrames.fill(std::nullopt);
     }
 
     // A press of Command n, whether by mouse, Space or Enter. Nothing happens while the
@@ -165,11 +158,8 @@ private:
         switch (n) {
         case 1:
             if (m_model->acceptEnabled()) {
-                const int step = m_model->step();
                 for (auto &m : m_model->accept())
                     m_expectedMessages.push_back(std::move(m));
-                if (m_model->result(step))
-                    m_pendingSnapshot = m_model->order()[static_cast<std::size_t>(step)];
             }
             break;
         case 2:
@@ -184,7 +174,6 @@ private:
             break;
         }
     }
-    std::optional<int> m_pendingSnapshot;
 
     void expectOptionClick(int q, OptionName n)
     {
@@ -247,17 +236,12 @@ private:
             m_form->activateWindow();
     }
 
-    void menuNew()
+    // Нов тест or Изход from the menu, which press Command4 or Command3.
+    void menuItem(QAction *item, int command)
     {
-        note(QStringLiteral("menu Нов тест"));
-        expectCommand(4);
-        chooseMenuItem(m_mnuNew);
-    }
-    void menuExit()
-    {
-        note(QStringLiteral("menu Изход"));
-        expectCommand(3);
-        chooseMenuItem(m_mnuExit);
+        note(QStringLiteral("menu ") + item->text());
+        expectCommand(command);
+        chooseMenuItem(item);
     }
     void menuAbout()
     {
@@ -268,11 +252,12 @@ private:
     }
 
     // A key goes where the keyboard sends it: to the focus widget of the active window.
-    void pressKey(Qt::Key key, const QString &name)
+    void pressKey(Qt::Key key)
     {
         QWidget *focus = QApplication::focusWidget();
         note(QStringLiteral("key %1 on %2")
-                 .arg(name, focus ? focus->objectName() : QStringLiteral("nothing")));
+                 .arg(QKeySequence(key).toString(),
+                      focus ? focus->objectName() : QStringLiteral("nothing")));
         std::optional<int> focusedCommand;
         std::optional<std::pair<int, OptionName>> option;
         for (int n = 1; n <= 4; ++n) {
@@ -281,9 +266,10 @@ private:
         }
         if (const auto found = m_optionOf.find(focus); found != m_optionOf.end())
             option = found->second;
-        const QString aboutFocus = m_aboutOpen && focus != nullptr && focus->window() == about()
-                                       ? focus->objectName()
-                                       : QString();
+        const QString aboutFocus =
+            m_aboutOpen && focus != nullptr && focus->window() == aboutWindow()
+                ? focus->objectName()
+                : QString();
         bool arrowMayChoose = false;
 
         if (m_aboutOpen) {
@@ -340,7 +326,7 @@ private:
     {
         note(QStringLiteral("About: close the window"));
         m_aboutOpen = false;
-        about()->close();
+        aboutWindow()->close();
     }
     void closeMainWindow()
     {
@@ -373,17 +359,6 @@ private:
         const int q = m_model->questionOnView().value_or(static_cast<int>(pick(kQuestionCount)));
         clickOption(q, anyOption());
     }
-    void pressArrow()
-    {
-        static constexpr std::array<std::pair<Qt::Key, const char *>, 4> kArrows{
-            {{Qt::Key_Left, "Left"},
-             {Qt::Key_Right, "Right"},
-             {Qt::Key_Up, "Up"},
-             {Qt::Key_Down, "Down"}}};
-        const auto &arrow = kArrows[pick(kArrows.size())];
-        pressKey(arrow.first, QLatin1String(arrow.second));
-    }
-
     void act()
     {
         using T = RandomEventsTest;
@@ -405,14 +380,14 @@ private:
             {"Command2", 8, 1, [](T &t) { t.clickCommand(2); }},
             {"Command3", 2, 1, [](T &t) { t.clickCommand(3); }},
             {"Command4", 1, 1, [](T &t) { t.clickCommand(4); }},
-            {"F2", 1, 1, [](T &t) { t.pressKey(Qt::Key_F2, QStringLiteral("F2")); }},
-            {"arrow", 8, 2, [](T &t) { t.pressArrow(); }},
-            {"Space", 4, 2, [](T &t) { t.pressKey(Qt::Key_Space, QStringLiteral("Space")); }},
-            {"Enter", 3, 3, [](T &t) { t.pressKey(Qt::Key_Return, QStringLiteral("Enter")); }},
-            {"Tab", 5, 4, [](T &t) { t.pressKey(Qt::Key_Tab, QStringLiteral("Tab")); }},
-            {"Esc", 1, 2, [](T &t) { t.pressKey(Qt::Key_Escape, QStringLiteral("Esc")); }},
-            {"menu New", 1, 1, [](T &t) { t.menuNew(); }},
-            {"menu Exit", 1, 0, [](T &t) { t.menuExit(); }},
+            {"F2", 1, 1, [](T &t) { t.pressKey(Qt::Key_F2); }},
+            {"arrow", 8, 2, [](T &t) { t.pressKey(kArrows[t.pick(kArrows.size())]); }},
+            {"Space", 4, 2, [](T &t) { t.pressKey(Qt::Key_Space); }},
+            {"Enter", 3, 3, [](T &t) { t.pressKey(Qt::Key_Return); }},
+            {"Tab", 5, 4, [](T &t) { t.pressKey(Qt::Key_Tab); }},
+            {"Esc", 1, 2, [](T &t) { t.pressKey(Qt::Key_Escape); }},
+            {"menu New", 1, 1, [](T &t) { t.menuItem(t.m_mnuNew, 4); }},
+            {"menu Exit", 1, 0, [](T &t) { t.menuItem(t.m_mnuExit, 3); }},
             {"menu About", 3, 1, [](T &t) { t.menuAbout(); }},
             {"About OK", 0, 3, [](T &t) { t.aboutOk(); }},
             {"System Info", 0, 6, [](T &t) { t.aboutSysInfo(); }},
@@ -431,11 +406,6 @@ private:
         chosen->run(*this);
         ++m_tally[QLatin1String(chosen->name)];
         settle();
-        if (m_pendingSnapshot) {
-            const auto q = static_cast<std::size_t>(*m_pendingSnapshot);
-            m_markedFrames[q] = engine().view().Frame[q];
-            m_pendingSnapshot.reset();
-        }
     }
 
     // ---- the checks ----
@@ -488,7 +458,10 @@ private:
         }
     }
 
-    // The engine's state agrees with the model's.
+    // The engine's state agrees with the model's. The model's view holds every frame whole,
+    // so a marked frame that changes before the next new test, or a frame on view that is not
+    // QuestionOrder(CurrentStep), differs from it; so do a CorrectCount and result slots that
+    // disagree.
     void checkAgainstModel()
     {
         const QuizEngine &engine = this->engine();
@@ -504,21 +477,10 @@ private:
                                 QStringLiteral("Frame(%1) is %2, expected %3")
                                     .arg(q)
                                     .arg(describe(actual.Frame[q]), describe(expected.Frame[q])));
-            if (m_markedFrames[q])
-                expect(
-                    actual.Frame[q].Enabled == false &&
-                        [&] {
-                            FrameView was = *m_markedFrames[q];
-                            was.Visible = actual.Frame[q].Visible;
-                            return was == actual.Frame[q];
-                        }(),
-                    phase + QStringLiteral("marked Frame(%1) changed").arg(q));
         }
-        int rightSlots = 0;
         for (std::size_t k = 0; k < actual.Box.size(); ++k) {
             const SlotView &a = actual.Box[k];
             const SlotView &e = expected.Box[k];
-            rightSlots += a.Text == kRightText ? 1 : 0;
             if (!(a == e))
                 m_faults.append(phase + QStringLiteral("Box(%1) is %2 on %3, expected %4 on %5")
                                             .arg(k)
@@ -536,8 +498,6 @@ private:
                            .arg(QLatin1String(zelvarin::testing::phaseName(engine.phase()))));
 
         const TestState &t = engine.test();
-        expect(t.CorrectCount >= 0 && t.CorrectCount <= kStepCount,
-               phase + QStringLiteral("CorrectCount %1").arg(t.CorrectCount));
         if (m_model->phase() == Phase::Idle) {
             expect(!t.CurrentStep.has_value() && t.CorrectCount == 0,
                    phase + QStringLiteral("a test state before any test"));
@@ -553,21 +513,6 @@ private:
                    phase + QStringLiteral("CorrectCount %1, expected %2")
                                .arg(t.CorrectCount)
                                .arg(m_model->correct()));
-            if (m_model->phase() != Phase::Finished)
-                expect(t.CorrectCount == rightSlots,
-                       phase + QStringLiteral("CorrectCount %1 with %2 right slots")
-                                   .arg(t.CorrectCount)
-                                   .arg(rightSlots));
-            // The frame on view is QuestionOrder(CurrentStep), and no other.
-            for (std::size_t q = 0; q < actual.Frame.size(); ++q) {
-                const bool onView = m_model->questionOnView() == static_cast<int>(q) &&
-                                    t.QuestionOrder[static_cast<std::size_t>(*t.CurrentStep)] ==
-                                        static_cast<int>(q);
-                expect(actual.Frame[q].Visible == onView,
-                       phase + QStringLiteral("Frame(%1) on view: %2")
-                                   .arg(q)
-                                   .arg(actual.Frame[q].Visible));
-            }
         }
     }
 
@@ -611,7 +556,7 @@ private:
                QStringLiteral("a registry key left open or closed twice"));
 
         // The main window is disabled exactly while the About window is open.
-        QDialog *a = about();
+        QDialog *a = aboutWindow();
         expect((a != nullptr) == m_aboutOpen,
                QStringLiteral("About window %1")
                    .arg(a ? QStringLiteral("open") : QStringLiteral("closed")));

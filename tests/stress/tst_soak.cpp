@@ -93,13 +93,9 @@ private:
 
     QString aboutRoundTrip(std::uint64_t number)
     {
-        QAction *mnuAbout = m_form->findChild<QAction *>(QStringLiteral("mnuAbout"));
-        mnuAbout->trigger();
-        QDialog *about = aboutWindow();
-        if (about == nullptr)
-            return QStringLiteral("the About window did not open at opening %1").arg(number);
-        click(child<QPushButton>(*about, QStringLiteral("cmdSysInfo")));
-        click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
+        openAbout();
+        click(aboutButton("cmdSysInfo"));
+        click(aboutButton("cmdOK"));
         settle();
         if (aboutWindow() != nullptr || !m_form->isEnabled())
             return QStringLiteral("the About window stayed after opening %1").arg(number);
@@ -148,8 +144,7 @@ private slots:
     {
         // Frames are built when first needed; built now, so that any widget more at the end is
         // one made during the tests.
-        for (int q = 0; q < kQuestionCount; ++q)
-            m_form->page().frame(q);
+        buildEveryFrame();
         expectNoGrowth("whole tests", envCount("ZELVARIN_SOAK_TESTS", kDefaultTests),
                        [this](std::uint64_t n) { return wholeTest(n); });
         QCOMPARE(m_exit.calls, 0);

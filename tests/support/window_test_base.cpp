@@ -1,5 +1,6 @@
 #include "tests/support/window_test_base.h"
 
+#include <QAction>
 #include <QDialog>
 
 namespace zelvarin::ui::testing {
@@ -18,6 +19,14 @@ void WindowTestBase::init()
     m_form->show();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+QDialog *WindowTestBase::openAbout() const
+{
+    child<QAction>(*m_form, QStringLiteral("mnuAbout"))->trigger();
+    if (aboutWindow() == nullptr)
+        qFatal("the About window did not open");
+    return aboutWindow();
 }
 
 void WindowTestBase::cleanup()

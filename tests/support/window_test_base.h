@@ -39,6 +39,18 @@ protected:
     QPushButton *command(int n) const { return m_commands.at(static_cast<std::size_t>(n - 1)); }
     const QuizEngine &engine() const { return m_form->page().engine(); }
     QDialog *aboutWindow() const { return m_form->lock().aboutWindow(); }
+    // About, opened by the menu bar's command; the test stops if it does not open.
+    QDialog *openAbout() const;
+    QPushButton *aboutButton(const char *name) const
+    {
+        return child<QPushButton>(*aboutWindow(), QLatin1String(name));
+    }
+    // Every question's frame, built now rather than when first needed.
+    void buildEveryFrame() const
+    {
+        for (int q = 0; q < kQuestionCount; ++q)
+            m_form->page().frame(q);
+    }
     // Whether the engine holds the answer as the question's choice.
     bool chosen(int question, OptionName n) const
     {

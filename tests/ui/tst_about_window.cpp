@@ -1,6 +1,6 @@
 // The About window: opened from the menu, every way of closing it, and System Info; the
 // lock it and the message boxes put on the main window's commands, whatever the input path.
-#include "sysinfo/sysinfo_launcher.h"
+#include "tests/support/launch_scenarios.h"
 #include "tests/support/window_test_base.h"
 
 #include <QAction>
@@ -21,16 +21,6 @@ class AboutWindowTest : public WindowTestBase
     Q_OBJECT
 
 private:
-    QAction *mnuAbout() const { return m_form->findChild<QAction *>(QStringLiteral("mnuAbout")); }
-
-    QDialog *open()
-    {
-        mnuAbout()->trigger();
-        QDialog *about = aboutWindow();
-        if (about == nullptr)
-            qFatal("the About window did not open");
-        return about;
-    }
     QString text(QDialog *about, const char *label) const
     {
         return child<QLabel>(*about, QLatin1String(label))->text();
@@ -51,7 +41,7 @@ private slots:
 
     void loadStepFillsCaptionTitleAndVersion()
     {
-        QDialog *about = open();
+        QDialog *about = openAbout();
         QVERIFY(about->isVisible());
         QCOMPARE(about->windowTitle(), QStringLiteral("About Zelvarin"));
         QCOMPARE(text(about, "lblTitle"), QStringLiteral("Zelvarin"));
@@ -60,8 +50,7 @@ private slots:
                  QStringLiteral("Желаем Ви приятна и ползотворна работа!"));
         QCOMPARE(text(about, "lblDescription").size(), 221);
         QCOMPARE(about->size(), QSize(382, 237));
-        QCOMPARE(child<QWidget>(*about, QStringLiteral("cmdOK"))->geometry(),
-                 QRect(285, 175, 84, 23));
+        QCOMPARE(aboutButton("cmdOK")->geometry(), QRect(285, 175, 84, 23));
         QCOMPARE(child<QWidget>(*about, QStringLiteral("picIcon"))->geometry(),
                  QRect(16, 16, 36, 36));
         QVERIFY(!child<QLabel>(*about, QStringLiteral("picIcon"))->pixmap().isNull());
@@ -69,13 +58,13 @@ private slots:
 
     void reopeningLoadsTheWindowAgain()
     {
-        QDialog *first = open();
+        QDialog *first = openAbout();
         child<QLabel>(*first, QStringLiteral("lblTitle"))->setText(QStringLiteral("changed"));
         QPointer<QDialog> guard(first);
-        click(child<QPushButton>(*first, QStringLiteral("cmdOK")));
+        click(aboutButton("cmdOK"));
         settle();
         QVERIFY(guard.isNull()); // unloaded, not just hidden
-        QDialog *second = open();
+        QDialog *second = openAbout();
         QCOMPARE(text(second, "lblTitle"), QStringLiteral("Zelvarin"));
     }
 
@@ -92,21 +81,21 @@ private slots:
     void everyWayOfClosingEnablesTheMainWindow()
     {
         QFETCH(int, way);
-        QDialog *about = open();
+        QDialog *about = openAbout();
         QVERIFY(!m_form->isEnabled());
         // Disabling the main window must not disable the About window.
         QVERIFY(about->isEnabled());
-        QVERIFY(child<QWidget>(*about, QStringLiteral("cmdOK"))->isEnabled());
+        QVERIFY(aboutButton("cmdOK")->isEnabled());
         switch (way) {
         case 0:
-            click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
+            click(aboutButton("cmdOK"));
             break;
         case 1:
             QTest::keyClick(child<QWidget>(*about, QStringLiteral("picIcon")), Qt::Key_Return);
             break;
         case 2:
-            child<QWidget>(*about, QStringLiteral("cmdSysInfo"))->setFocus();
-            QTest::keyClick(child<QWidget>(*about, QStringLiteral("cmdSysInfo")), Qt::Key_Escape);
+            aboutButton("cmdSysInfo")->setFocus();
+            QTest::keyClick(aboutButton("cmdSysInfo"), Qt::Key_Escape);
             break;
         case 3:
             about->close();
@@ -128,7 +117,7 @@ private slots:
         playTo(*this, 0, kAllRight, LastStep::OnlyChosen);
         const ViewState before = engine().view();
 
-        QDialog *about = open();
+        openAbout();
         click(command(4));
         click(command(1));
         click(option(*m_form, q, wrongOf(q)));
@@ -139,7 +128,7 @@ private slots:
         QVERIFY(!m_form->close());
         QVERIFY(m_form->isVisible());
 
-        click(child<QPushButton>(*about, QStringLiteral("cmdOK")));
+        click(aboutButton("cmdOK"));
         settle();
         QVERIFY(engine().view() == before);
         QVERIFY(option(*m_form, q, keyOf(q))->isChecked());
@@ -163,7 +152,7 @@ private slots:
     {
         QFETCH(QString, lock);
         QFETCH(QString, command);
-        auto &toolKey = m_platform.key(SysInfoLauncher::kToolKey);
+        auto &toolKey = m_platform.key(kToolKey);
         const auto restore = qScopeGuard([&toolKey, saved = toolKey] { toolKey = saved; });
         toolKey.openStatus = kErrorFileNotFound; // System Info shows its box
         const auto state = [this] {
@@ -185,12 +174,13 @@ private slots:
         playTo(*this, lock == QLatin1String("grade box") ? 6 : 0, kAllRight, LastStep::OnlyChosen);
         m_messages.whileOpen = pressChangesNothing;
         if (lock == QLatin1String("About")) {
-            open();
+            openAbout();
             pressChangesNothing({});
         } else if (lock == QLatin1String("grade box")) {
             accept();
         } else {
-            click(child<QPushButton>(*open(), QStringLiteral("cmdSysInfo")));
+            openAbout();
+            click(aboutButton("cmdSysInfo"));
         }
         m_messages.whileOpen = nullptr;
         QCOMPARE(presses, 1);
@@ -221,7 +211,7 @@ private slots:
             QTest::keyClick(m_form->menuBar(), Qt::Key_Right);
             QTest::keyClick(m_form->menuBar(), Qt::Key_Return);
         }
-        QDialog *about = byKeyboard ? aboutWindow() : open();
+        QDialog *about = byKeyboard ? aboutWindow() : openAbout();
         QVERIFY(about != nullptr);
         QTRY_COMPARE(QApplication::activeWindow(), about);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -235,7 +225,7 @@ private slots:
         const QPoint placed = m_form->pos();
         const auto back = qScopeGuard([&] { m_form->move(placed); });
         m_form->move(m_form->screen()->availableGeometry().topLeft());
-        QDialog *about = open();
+        QDialog *about = openAbout();
         // Placed once more when it is framed (here: when it is active, with no frame).
         const auto offCentre = [&] {
             return about->frameGeometry().center() - m_form->screen()->availableGeometry().center();
@@ -247,7 +237,7 @@ private slots:
 
     void staysAboveTheMainWindowWithoutATaskbarButton()
     {
-        QDialog *about = open();
+        QDialog *about = openAbout();
         QVERIFY(about->parentWidget() == nullptr);
         QVERIFY(about->windowHandle() != nullptr);
         QCOMPARE(about->windowHandle()->transientParent(), m_form->windowHandle());
@@ -255,12 +245,9 @@ private slots:
 
     void systemInfoShowsTheMessageAndStaysOpen()
     {
-        QDialog *about = open();
-        click(child<QPushButton>(*about, QStringLiteral("cmdSysInfo")));
-        QCOMPARE(m_messages.shown.size(), std::size_t{1});
-        QCOMPARE(m_messages.shown[0].text, std::string(SysInfoLauncher::kUnavailable));
-        QCOMPARE(m_messages.shown[0].title, std::string());
-        QVERIFY(m_messages.shown[0].icon == MessageIcon::None);
+        QDialog *about = openAbout();
+        click(aboutButton("cmdSysInfo"));
+        QVERIFY(m_messages.shown == (std::vector<Shown>{{kUnavailable, "", MessageIcon::None}}));
         QVERIFY(about->isVisible());
         QCOMPARE(aboutWindow(), about);
         QVERIFY(!m_form->isEnabled());
@@ -268,10 +255,8 @@ private slots:
 
     void systemInfoStartsTheToolByAltS()
     {
-        m_platform.setValue(SysInfoLauncher::kToolKey, SysInfoLauncher::kToolValue, kRegSz,
-                            std::string("/opt/tools/sysinfo") + '\0');
-        m_platform.startablePrograms.insert("/opt/tools/sysinfo");
-        QDialog *about = open();
+        launch::toolAt("/opt/tools/sysinfo")(m_platform);
+        QDialog *about = openAbout();
         // The window opens active, so its access keys work at once. (A transient window
         // reports itself active while its parent is, so wait on the application's view.)
         QTRY_COMPARE(QApplication::activeWindow(), about);
@@ -282,16 +267,16 @@ private slots:
         QVERIFY(m_messages.shown.empty());
         QVERIFY(about->isVisible());
         // Enter on System Info presses it, not OK.
-        child<QWidget>(*about, QStringLiteral("cmdSysInfo"))->setFocus();
-        QTest::keyClick(child<QWidget>(*about, QStringLiteral("cmdSysInfo")), Qt::Key_Return);
+        aboutButton("cmdSysInfo")->setFocus();
+        QTest::keyClick(aboutButton("cmdSysInfo"), Qt::Key_Return);
         QCOMPARE(m_platform.starts.size(), std::size_t{2});
         QVERIFY(about->isVisible());
     }
 
     void tabOrderIsOkIconSystemInfo()
     {
-        QDialog *about = open();
-        auto *ok = child<QWidget>(*about, QStringLiteral("cmdOK"));
+        openAbout();
+        QWidget *ok = aboutButton("cmdOK");
         QCOMPARE(ok->nextInFocusChain()->objectName(), QStringLiteral("picIcon"));
         QCOMPARE(ok->nextInFocusChain()->nextInFocusChain()->objectName(),
                  QStringLiteral("cmdSysInfo"));

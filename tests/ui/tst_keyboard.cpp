@@ -223,8 +223,7 @@ private slots:
         press(Qt::Key_F2);
         QWidget *root = m_form.get();
         if (control.startsWith(QLatin1String("cmd")) || control == QLatin1String("picIcon")) {
-            m_form->findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
-            root = aboutWindow();
+            root = openAbout();
             // The offscreen platform leaves the main window the active one.
             QApplication::setActiveWindow(root);
         }

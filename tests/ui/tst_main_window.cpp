@@ -39,8 +39,7 @@ private slots:
     void wholeTestByClicks()
     {
         // A frame is built when first shown and reused; nothing is built per answer.
-        for (int q : kAsked)
-            m_form->page().frame(q);
+        buildEveryFrame();
         const qsizetype widgetsBefore = QApplication::allWidgets().size();
         newTestAsking(kAsked);
         for (int step = 0; step < 7; ++step) {
@@ -280,41 +279,33 @@ private slots:
 
     void newWindowStartsIdleAndBuildsFramesWhenNeeded()
     {
-        // A window of its own: the shared one has been used by the other tests.
-        ScriptedRandom random;
-        MainWindow form(MainWindowServices{random, m_messages, m_exit, m_platform});
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        const auto built = [&form](int q) {
-            return form.findChild<QuestionFrame *>(QStringLiteral("Frame(%1)").arg(q)) != nullptr;
+        const auto built = [this](int q) {
+            return m_form->findChild<QuestionFrame *>(QStringLiteral("Frame(%1)").arg(q)) !=
+                   nullptr;
         };
         QVERIFY(!built(kAsked[0])); // none is built before it is needed
-        QVERIFY(!button(form, "Command1")->isEnabled());
-        QVERIFY(!button(form, "Command2")->isEnabled());
-        QVERIFY(button(form, "Command3")->isEnabled());
-        QVERIFY(button(form, "Command4")->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), button(form, "Command3"));
-        QCOMPARE(form.page().frame(5)->title(), QStringLiteral("Frame1"));
-        QCOMPARE(resultSlot(form, 0)->palette().color(QPalette::Base), QColor(Qt::white));
+        for (int n = 1; n <= 4; ++n)
+            QCOMPARE(command(n)->isEnabled(), n >= 3); // Exit and New test only
+        QCOMPARE(QApplication::focusWidget(), command(3));
+        QCOMPARE(m_form->page().frame(5)->title(), QStringLiteral("Frame1"));
+        QCOMPARE(resultSlot(*m_form, 0)->palette().color(QPalette::Base), QColor(Qt::white));
 
-        random.ask(kAsked);
-        click(button(form, "Command4"));
+        newTestAsking(kAsked);
         QVERIFY(built(kAsked[0]));
         QVERIFY(!built(3));
         // Built after the new test reset every frame: neutral face only, black answers.
-        QuestionFrame *frame = form.page().frame(3);
+        QuestionFrame *frame = m_form->page().frame(3);
         QVERIFY(frame->isHidden());
         QVERIFY(!child<QWidget>(*frame, QStringLiteral("Picture2(3)"))->isHidden());
         QVERIFY(child<QWidget>(*frame, QStringLiteral("Yes(3)"))->isHidden());
         QVERIFY(child<QWidget>(*frame, QStringLiteral("No(3)"))->isHidden());
-        QCOMPARE(option(form, 3, OptionName::cc)->palette().color(QPalette::WindowText),
+        QCOMPARE(option(*m_form, 3, OptionName::cc)->palette().color(QPalette::WindowText),
                  QColor(Qt::black));
     }
 
     void layoutMatchesTheDesign()
     {
-        for (int q = 0; q < kQuestionCount; ++q)
-            m_form->page().frame(q);
+        buildEveryFrame();
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         const QWidget *w = child<QWidget>(*m_form, name);
@@ -326,8 +317,7 @@ private slots:
 
     void picturesAreLoadedOnceAtTheirSizes()
     {
-        for (int q = 0; q < kQuestionCount; ++q)
-            m_form->page().frame(q);
+        buildEveryFrame();
         const auto picture = [this](const QString &name) {
             return child<PictureBox>(*m_form, name)->picture();
         };
