@@ -8,6 +8,14 @@
 namespace zelvarin::testing {
 namespace {
 
+// The questions of the test's seven steps.
+Asked asked(const QuizEngine &engine)
+{
+    Asked steps{};
+    std::copy_n(engine.test().QuestionOrder.begin(), kStepCount, steps.begin());
+    return steps;
+}
+
 TEST(Draw, SevenDistinctQuestionsAndUnusedSlotsStayZero)
 {
     EngineFixture f;
@@ -30,10 +38,7 @@ TEST(Draw, RepeatedValueIsDrawnAgainForItsOwnStepOnly)
     for (int q : {5, 9, 5, 9, 2, 2, 11, 0, 16, 7})
         f.random.script.push_back(EngineFixture::drawing(q));
     f.engine.NewTest();
-    const auto &order = f.engine.test().QuestionOrder;
-    const std::array<int, 7> expected{5, 9, 2, 11, 0, 16, 7};
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(order[i], expected[i]) << "step " << i;
+    EXPECT_EQ(asked(f.engine), (Asked{5, 9, 2, 11, 0, 16, 7}));
     EXPECT_EQ(f.random.served, 10);
     EXPECT_TRUE(f.engine.test().DrawIsUnique);
 }
@@ -45,14 +50,7 @@ TEST(Draw, ProductIsFlooredAcrossTheWholeRange)
     f.random.script = {0.0, 0.9999999999999999, 1.0 / 17.0, 0.9999 / 17.0 + 2.0 / 17.0, 0.5, 0.25,
                        0.75};
     f.engine.NewTest();
-    const auto &order = f.engine.test().QuestionOrder;
-    EXPECT_EQ(order[0], 0);
-    EXPECT_EQ(order[1], 16);
-    EXPECT_EQ(order[2], 1);
-    EXPECT_EQ(order[3], 2);
-    EXPECT_EQ(order[4], 8);
-    EXPECT_EQ(order[5], 4);
-    EXPECT_EQ(order[6], 12);
+    EXPECT_EQ(asked(f.engine), (Asked{0, 16, 1, 2, 8, 4, 12}));
 }
 
 TEST(Draw, GeneratorIsReseededAtEveryNewTest)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zelvarin::testing {
 namespace {
 
@@ -13,38 +15,32 @@ constexpr int kKeyAa = 0;
 constexpr int kKeyBb = 1;
 constexpr int kKeyCc = 3;
 
-struct MarkingCase
-{
-    const char *name;
-    int question;
-    OptionName choice;
-};
+using MarkingCase = std::tuple<int, OptionName>; // the question, the answer chosen
 
 class Marking : public ::testing::TestWithParam<MarkingCase>
 {};
 
 TEST_P(Marking, ChosenOptionIsMarkedAgainstTheKey)
 {
-    const MarkingCase c = GetParam();
+    const auto [question, choice] = GetParam();
     EngineFixture f;
-    f.newTestAsking({4, c.question, 6, 7, 8, 9, 10});
-    f.engine.chooseOption(4, OptionName::aa); // step 0 answered right: question 4, key aa
-    f.engine.AcceptAnswer();
-    f.engine.NextQuestion();
-    f.engine.chooseOption(c.question, c.choice);
-    f.engine.AcceptAnswer();
+    playTo(f, 0, kAllRight, LastStep::Accepted, {4, question, 6, 7, 8, 9, 10}); // step 0 right
+    f.next();
+    f.choose(question, choice);
+    f.accept();
 
-    const FrameView &frame = f.engine.view().Frame[static_cast<std::size_t>(c.question)];
-    const auto key = static_cast<OptionName>(QuestionBank[c.question].key[0] - 'a');
-    const bool right = key == c.choice;
+    const FrameView &frame = f.engine.view().Frame[static_cast<std::size_t>(question)];
+    // Read from the bank here, not through the engine's own comparison.
+    const auto key = static_cast<OptionName>(QuestionBank[question].key[0] - 'a');
+    const bool right = key == choice;
     for (OptionName n : kOptionNames) {
         const OptionView &o = frame.option(n);
         SCOPED_TRACE(std::string(nameOf(n)));
-        EXPECT_EQ(o.Value, n == c.choice);
-        EXPECT_EQ(o.Strikethrough, !right && n == c.choice);
-        const Colour expected = n == key        ? colours::kBlue
-                                : n == c.choice ? colours::kRed
-                                                : colours::kBlack;
+        EXPECT_EQ(o.Value, n == choice);
+        EXPECT_EQ(o.Strikethrough, !right && n == choice);
+        const Colour expected = n == key      ? colours::kBlue
+                                : n == choice ? colours::kRed
+                                              : colours::kBlack;
         EXPECT_EQ(o.ForeColor, expected);
     }
     EXPECT_EQ(frame.YesVisible, right);
@@ -63,16 +59,13 @@ TEST_P(Marking, ChosenOptionIsMarkedAgainstTheKey)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKeyAndChoice, Marking,
-                         ::testing::Values(MarkingCase{"KeyAaChoseAa", kKeyAa, OptionName::aa},
-                                           MarkingCase{"KeyAaChoseBb", kKeyAa, OptionName::bb},
-                                           MarkingCase{"KeyAaChoseCc", kKeyAa, OptionName::cc},
-                                           MarkingCase{"KeyBbChoseAa", kKeyBb, OptionName::aa},
-                                           MarkingCase{"KeyBbChoseBb", kKeyBb, OptionName::bb},
-                                           MarkingCase{"KeyBbChoseCc", kKeyBb, OptionName::cc},
-                                           MarkingCase{"KeyCcChoseAa", kKeyCc, OptionName::aa},
-                                           MarkingCase{"KeyCcChoseBb", kKeyCc, OptionName::bb},
-                                           MarkingCase{"KeyCcChoseCc", kKeyCc, OptionName::cc}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         ::testing::Combine(::testing::Values(kKeyAa, kKeyBb, kKeyCc),
+                                            ::testing::ValuesIn(kOptionNames)),
+                         [](const auto &info) {
+                             return "Key_" +
+                                    std::string(QuestionBank[std::get<0>(info.param)].key) +
+                                    "_Chose_" + std::string(nameOf(std::get<1>(info.param)));
+                         });
 
 TEST(Guard, NoChoiceShowsTheMessageAndChangesNothing)
 {
