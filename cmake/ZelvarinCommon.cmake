@@ -58,23 +58,35 @@ function(zelvarin_label_test name)
     set_property(TEST ${name} APPEND PROPERTY LABELS ${label} ${ARGN})
 endfunction()
 
-# zelvarin_add_test(NAME name SOURCES ... LIBS ... [GUI | X_DESKTOP] [AT_2X] [LABELS ...]
-#                   [ENVIRONMENT ...])
+# zelvarin_add_test(NAME name SOURCES ... LIBS ... [DEFINITIONS ...] [GUI | X_DESKTOP] [AT_2X]
+#                   [LABELS ...] [ENVIRONMENT ...] [TIMEOUT seconds])
+# zelvarin_add_test(NAME name COMMAND ... [TIMEOUT seconds]): a check that is a script.
 # A GUI test runs with the offscreen platform so it never needs a display; an X_DESKTOP test
 # needs a real X server and gets a throw-away one (scripts/with-x-desktop, no window manager).
 # AT_2X runs the test once more, as name_2x, on a screen of twice the scale.
 function(zelvarin_add_test)
-    cmake_parse_arguments(T "GUI;X_DESKTOP;AT_2X" "NAME" "SOURCES;LIBS;ENVIRONMENT;LABELS" ${ARGN})
-    add_executable(${T_NAME} ${T_SOURCES})
-    target_link_libraries(${T_NAME} PRIVATE zelvarin_common ${T_LIBS})
-    if(T_X_DESKTOP)
-        add_test(NAME ${T_NAME} COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-x-desktop --no-wm --
-                                        $<TARGET_FILE:${T_NAME}>)
+    cmake_parse_arguments(T "GUI;X_DESKTOP;AT_2X" "NAME;TIMEOUT"
+                          "SOURCES;LIBS;DEFINITIONS;ENVIRONMENT;LABELS;COMMAND" ${ARGN})
+    if(T_COMMAND)
+        add_test(NAME ${T_NAME} COMMAND ${T_COMMAND})
     else()
-        add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+        add_executable(${T_NAME} ${T_SOURCES})
+        target_link_libraries(${T_NAME} PRIVATE zelvarin_common ${T_LIBS})
+        if(T_DEFINITIONS)
+            target_compile_definitions(${T_NAME} PRIVATE ${T_DEFINITIONS})
+        endif()
+        if(T_X_DESKTOP)
+            add_test(NAME ${T_NAME} COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-x-desktop --no-wm --
+                                            $<TARGET_FILE:${T_NAME}>)
+        else()
+            add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+        endif()
+        set(env ${T_ENVIRONMENT} ${ZELVARIN_SANITIZER_ENVIRONMENT})
     endif()
     zelvarin_label_test(${T_NAME} ${T_LABELS})
-    set(env ${T_ENVIRONMENT} ${ZELVARIN_SANITIZER_ENVIRONMENT})
+    if(T_TIMEOUT)
+        set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT})
+    endif()
     if(T_GUI)
         list(APPEND env QT_QPA_PLATFORM=offscreen)
     elseif(T_X_DESKTOP)
