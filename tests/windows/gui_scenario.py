@@ -529,8 +529,6 @@ HIGH_CONTRAST = {"Window": "0 0 0", "WindowText": "255 255 255", "ButtonFace": "
                  "GrayText": "63 242 63", "Highlight": "26 235 255", "HighlightText": "0 0 0"}
 COLOURS_KEY = r"HKCU\Control Panel\Colors"
 # Areas holding one text each on its ground: the main window's, as its client area has them
-# (the menu bar above it), a marked question's, relative to the frame, and About's.
-# Areas holding one text each on its ground: the main window's, as its client area has them
 # (the menu bar above it), a marked question's, relative to the frame, and About's. A button's
 # text lies inside its border.
 MAIN_TEXTS = {"the menu bar": (4, -16, 90, 12), "Въпрос:": CONTROLS["Label3"],
