@@ -18,7 +18,7 @@
 //     claimed size (two bytes, only with bit 1), then the data
 //   length of a text (modulo 16) and its bytes: KeyVal on entry of the direct call
 #include "sysinfo/sysinfo_launcher.h"
-#include "tests/support/scripted_platform.h"
+#include "tests/support/launch_scenarios.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,20 +30,9 @@
 
 namespace {
 
-using zelvarin::kErrorSuccess;
-using zelvarin::kHKeyLocalMachine;
-using zelvarin::RegStatus;
-using zelvarin::SysInfoError;
-using zelvarin::SysInfoLauncher;
-using zelvarin::testing::RecordingMessages;
-using zelvarin::testing::ScriptedPlatform;
+using namespace zelvarin;
+using namespace zelvarin::testing;
 
-const std::string kToolKey{SysInfoLauncher::kToolKey};
-const std::string kToolValue{SysInfoLauncher::kToolValue};
-const std::string kFolderKey{SysInfoLauncher::kFolderKey};
-const std::string kFolderValue{SysInfoLauncher::kFolderValue};
-const std::string kToolFile{SysInfoLauncher::kToolFile};
-const std::string kUnavailable{SysInfoLauncher::kUnavailable};
 constexpr std::size_t kBufferSize = 1024;
 constexpr std::size_t kLargestValue = 2048;
 
