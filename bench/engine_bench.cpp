@@ -5,8 +5,7 @@
 // ordinary way as a cross-check.
 #include "quiz/clock_random_source.h"
 #include "quiz/quiz_engine.h"
-#include "tests/support/recording_ports.h"
-#include "tests/support/scripted_random.h"
+#include "tests/support/port_doubles.h"
 
 #include <benchmark/benchmark.h>
 

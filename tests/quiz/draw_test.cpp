@@ -1,5 +1,5 @@
 // The draw of a new test: 7 distinct questions, repeats drawn again for their own step only.
-#include "tests/quiz/engine_fixture.h"
+#include "tests/support/quiz_play.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ TEST(Draw, RepeatedValueIsDrawnAgainForItsOwnStepOnly)
     EngineFixture f;
     // 5, 9, then 5 and 9 again (rejected for step 2), then 2, ...
     for (int q : {5, 9, 5, 9, 2, 2, 11, 0, 16, 7})
-        f.random.script.push_back(EngineFixture::drawing(q));
+        f.random.script.push_back(ScriptedRandom::drawing(q));
     f.engine.NewTest();
     EXPECT_EQ(asked(f.engine), (Asked{5, 9, 2, 11, 0, 16, 7}));
     EXPECT_EQ(f.random.served, 10);

@@ -1,7 +1,7 @@
 // Accepting an answer: the guard, and the marks for every key and every choice.
 #include "quiz/question_bank.h"
 #include "quiz/quiz_texts.h"
-#include "tests/quiz/engine_fixture.h"
+#include "tests/support/quiz_play.h"
 
 #include <gtest/gtest.h>
 

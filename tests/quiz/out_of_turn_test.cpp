@@ -1,6 +1,6 @@
 // Every operation out of turn: from each phase, and from inside each of the quiz's boxes.
 // The window's greyed buttons are not the only guard; the quiz keeps its own rules.
-#include "tests/quiz/engine_fixture.h"
+#include "tests/support/quiz_play.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Moving through a test, the grade, new tests from every phase, and exit.
 #include "quiz/grade.h"
 #include "quiz/quiz_texts.h"
-#include "tests/quiz/engine_fixture.h"
+#include "tests/support/quiz_play.h"
 
 #include <gtest/gtest.h>
 

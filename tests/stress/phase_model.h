@@ -5,7 +5,7 @@
 #include "quiz/question_bank.h"
 #include "quiz/quiz_engine.h"
 #include "quiz/view_state.h"
-#include "tests/support/recording_ports.h"
+#include "tests/support/port_doubles.h"
 
 #include <array>
 #include <optional>

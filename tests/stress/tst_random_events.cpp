@@ -6,7 +6,6 @@
 // ZELVARIN_RANDOM_SEED picks the sequence and ZELVARIN_RANDOM_EVENTS its length; a failure
 // prints both and the last events before it.
 #include "tests/stress/phase_model.h"
-#include "tests/stress/stress_harness.h"
 #include "tests/support/launch_scenarios.h"
 #include "tests/support/window_test_base.h"
 #include "ui/colours.h"

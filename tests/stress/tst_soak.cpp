@@ -5,7 +5,6 @@
 //
 // ZELVARIN_SOAK_TESTS sets how many tests run, ZELVARIN_SOAK_ABOUT how often About opens.
 #include "tests/stress/phase_model.h"
-#include "tests/stress/stress_harness.h"
 #include "tests/support/quiz_play.h"
 #include "tests/support/window_test_base.h"
 

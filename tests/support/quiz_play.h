@@ -2,9 +2,11 @@
 
 #include "quiz/question_bank.h"
 #include "quiz/quiz_engine.h"
+#include "tests/support/port_doubles.h"
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 // Playing a test the same way whoever plays it: the engine in the model tests, the main
 // window's controls in the window tests and the soak.
@@ -61,6 +63,31 @@ void playTo(Pupil &pupil, int last, const Rights &rights = kAllRight,
             pupil.accept();
     }
 }
+
+// An engine with scripted ports that records the view state at the moment each box opened.
+// It is the pupil of playTo in the model tests, acting on the engine directly.
+struct EngineFixture
+{
+    ScriptedRandom random;
+    RecordingMessages messages;
+    RecordingExit exit;
+    QuizEngine engine{random, messages, exit};
+    std::vector<ViewState> viewsWhenShown;
+
+    EngineFixture()
+    {
+        messages.whileOpen = [this](const Shown &) { viewsWhenShown.push_back(engine.view()); };
+    }
+
+    void newTestAsking(const Asked &questions)
+    {
+        random.ask(questions);
+        engine.NewTest();
+    }
+    void choose(int question, OptionName n) { engine.chooseOption(question, n); }
+    void accept() { engine.AcceptAnswer(); }
+    void next() { engine.NextQuestion(); }
+};
 
 inline const char *phaseName(Phase phase)
 {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "sysinfo/sysinfo_platform.h"
-#include "tests/support/recording_platform.h"
-#include "tests/support/recording_ports.h"
+#include "tests/support/port_doubles.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,8 +12,133 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace zelvarin::testing {
+
+// Records every call the launcher makes to its platform; the answers come from the platform
+// below, which a class derived from this one supplies (a scripted registry, or in the
+// Windows test the real one).
+class RecordingPlatform : public SysInfoPlatform
+{
+public:
+    struct OpenCall
+    {
+        RegKey root;
+        std::string subKey;
+        std::uint32_t options;
+        std::uint32_t access;
+        bool opened;
+        RegKey key;
+    };
+    struct QueryCall
+    {
+        RegKey key;
+        std::string valueName;
+        std::uint32_t bufferSize;
+        bool bufferAllNul;
+    };
+    struct CloseCall
+    {
+        RegKey key;
+        RegStatus status;
+    };
+    struct StartCall
+    {
+        std::string path;
+        int showCommand;
+    };
+
+    std::vector<OpenCall> opens;
+    std::vector<QueryCall> queries;
+    std::vector<CloseCall> closes;
+    std::vector<std::string> fileTests;
+    std::vector<StartCall> starts;
+
+    std::vector<std::string> openedKeyNames() const
+    {
+        std::vector<std::string> names;
+        for (const OpenCall &call : opens)
+            names.push_back(call.subKey);
+        return names;
+    }
+    std::vector<std::string> startedPaths() const
+    {
+        std::vector<std::string> paths;
+        for (const StartCall &call : starts)
+            paths.push_back(call.path);
+        return paths;
+    }
+    // Every key handed out was closed exactly once, the platform took every close, and
+    // nothing else was closed.
+    bool everyOpenedKeyClosedOnce() const
+    {
+        std::vector<RegKey> handedOut;
+        for (const OpenCall &call : opens) {
+            if (call.opened)
+                handedOut.push_back(call.key);
+        }
+        std::vector<RegKey> closed;
+        for (const CloseCall &call : closes) {
+            if (call.status != kErrorSuccess)
+                return false;
+            closed.push_back(call.key);
+        }
+        std::sort(handedOut.begin(), handedOut.end());
+        std::sort(closed.begin(), closed.end());
+        return handedOut == closed;
+    }
+    void forgetCalls()
+    {
+        opens.clear();
+        queries.clear();
+        closes.clear();
+        fileTests.clear();
+        starts.clear();
+    }
+
+    RegStatus regOpenKeyEx(RegKey root, const std::string &subKey, std::uint32_t options,
+                           std::uint32_t access, RegKey &result) final
+    {
+        const RegStatus status = openKey(root, subKey, options, access, result);
+        const bool opened = status == kErrorSuccess;
+        opens.push_back({root, subKey, options, access, opened, opened ? result : RegKey{}});
+        return status;
+    }
+    RegStatus regQueryValueEx(RegKey key, const std::string &valueName, std::uint32_t &type,
+                              std::uint8_t *data, std::uint32_t &dataSize) final
+    {
+        const bool allNul =
+            data == nullptr || std::all_of(data, data + dataSize, [](auto b) { return b == 0; });
+        queries.push_back({key, valueName, dataSize, allNul});
+        return queryValue(key, valueName, type, data, dataSize);
+    }
+    RegStatus regCloseKey(RegKey key) final
+    {
+        const RegStatus status = closeKey(key);
+        closes.push_back({key, status});
+        return status;
+    }
+    bool isPlainFile(const std::string &path) final
+    {
+        fileTests.push_back(path);
+        return testFile(path);
+    }
+    bool startProgram(const std::string &path, int showCommand) final
+    {
+        starts.push_back({path, showCommand});
+        return start(path, showCommand);
+    }
+
+protected:
+    virtual RegStatus openKey(RegKey root, const std::string &subKey, std::uint32_t options,
+                              std::uint32_t access, RegKey &result) = 0;
+    virtual RegStatus queryValue(RegKey key, const std::string &valueName, std::uint32_t &type,
+                                 std::uint8_t *data, std::uint32_t &dataSize) = 0;
+    virtual RegStatus closeKey(RegKey key) = 0;
+    virtual bool testFile(const std::string &path) = 0;
+    virtual bool start(const std::string &path, int showCommand) = 0;
+};
 
 // A registry that holds whatever a test puts in it, below any root, and answers like the
 // Windows one; it records every call the launcher makes.

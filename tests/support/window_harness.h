@@ -1,8 +1,7 @@
 #pragma once
 
-#include "tests/support/recording_ports.h"
+#include "tests/support/port_doubles.h"
 #include "tests/support/scripted_platform.h"
-#include "tests/support/scripted_random.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
 #include "ui/question_frame.h"

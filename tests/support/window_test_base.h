@@ -6,9 +6,19 @@
 #include <QObject>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 namespace zelvarin::ui::testing {
+
+// A count from the test's environment (the length of a long run), or the default when it is
+// unset or not a number.
+inline std::uint64_t envCount(const char *name, std::uint64_t fallback)
+{
+    bool ok = false;
+    const std::uint64_t value = qEnvironmentVariable(name).toULongLong(&ok, 0);
+    return ok ? value : fallback;
+}
 
 // The base of the window tests: fresh doubles and a fresh main window, shown and active, for
 // every test function, so that a failure never carries into the functions after it; any one

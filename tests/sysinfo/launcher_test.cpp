@@ -1,7 +1,6 @@
 #include "sysinfo/sysinfo_launcher.h"
 #include "tests/support/launch_scenarios.h"
 #include "tests/support/scripted_platform.h"
-#include "tests/sysinfo/value_cases.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 #include "sysinfo/sysinfo_launcher.h"
 #include "sysinfo/system_platform.h"
 #include "tests/support/launch_scenarios.h"
-#include "tests/support/started_program.h"
 
 #include <gtest/gtest.h>
 

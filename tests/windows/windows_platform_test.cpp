@@ -1,8 +1,6 @@
 #include "sysinfo/sysinfo_launcher.h"
 #include "sysinfo/windows_platform.h"
 #include "tests/support/launch_scenarios.h"
-#include "tests/support/started_program.h"
-#include "tests/sysinfo/value_cases.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Puts the real windows into one of the states shown in docs/screenshots and leaves them
 // open; scripts/screenshots photographs them. Drives the window through its own buttons.
 #include "app/program_start.h"
+#include "tests/support/port_doubles.h"
 #include "tests/support/scripted_platform.h"
-#include "tests/support/scripted_random.h"
 #include "ui/main_window.h"
 #include "ui/option_button.h"
 #include "ui/qt_ports.h"
