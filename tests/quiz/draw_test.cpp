@@ -1,8 +1,11 @@
-// The draw of a new test: 7 distinct questions, repeats drawn again for their own step only.
+// The draw of a new test: 7 distinct questions, repeats drawn again for their own step only;
+// and the program's random source, whose numbers below 1 reach every question.
+#include "quiz/clock_random_source.h"
 #include "tests/support/quiz_play.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 namespace zelvarin::testing {
@@ -60,6 +63,24 @@ TEST(Draw, GeneratorIsReseededAtEveryNewTest)
     f.engine.NewTest();
     f.engine.NewTest();
     EXPECT_EQ(f.random.reseeds, 3);
+}
+
+TEST(ClockRandomSource, DrawsStayBelowOneAndReachEveryQuestion)
+{
+    ClockRandomSource random;
+    random.reseedFromClock();
+    std::array<int, 17> hits{};
+    for (int i = 0; i < 17000; ++i) {
+        const double r = random.next();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        ++hits[static_cast<std::size_t>(r * 17)];
+    }
+    // Uniform: about 1000 each; far outside 800..1200 would mean a broken mapping.
+    for (std::size_t q = 0; q < hits.size(); ++q) {
+        EXPECT_GT(hits[q], 800) << q;
+        EXPECT_LT(hits[q], 1200) << q;
+    }
 }
 
 } // namespace

@@ -339,6 +339,25 @@ private slots:
                 picture(QStringLiteral("No(0)")).cacheKey());
     }
 
+    // At a whole scale factor (this test also runs at 2x) each pixel of a picture becomes a
+    // clean block.
+    void picturesAreDrawnAsTheFileAndCleanlyScaled()
+    {
+        for (const char *name : {"screenshots/question_06.bmp", "faces/wrong.bmp"}) {
+            const QImage file(QStringLiteral(":/assets/") + QLatin1String(name));
+            PictureBox box(file, QStringLiteral("picture"), nullptr);
+            const QImage shot = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto scale = static_cast<int>(shot.devicePixelRatio());
+            QCOMPARE(shot.devicePixelRatio(), qreal(scale));
+            qInfo("%s drawn at %dx", name, scale);
+            QImage expected = file.convertToFormat(QImage::Format_RGB32);
+            expected = expected.scaled(expected.size() * scale, Qt::IgnoreAspectRatio,
+                                       Qt::FastTransformation);
+            QCOMPARE(shot.size(), expected.size());
+            QVERIFY2(shot == expected, name);
+        }
+    }
+
     // Both are read while the window is built, the background on a second thread.
     void backgroundAndIconAreTheFiles()
     {
