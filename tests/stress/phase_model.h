@@ -40,16 +40,11 @@ inline std::string stepCaption(int step)
 
 inline std::string gradeMessage(int right)
 {
-    const char *closing = " въпроса и оценката Ви е Слаб (2)";
-    if (right == 3)
-        closing = " въпроса и оценката Ви е Среден (3)";
-    else if (right == 4)
-        closing = " въпроса и оценката Ви е Добър (4)";
-    else if (right == 5)
-        closing = " въпроса и оценката Ви е Мн. добър (5)";
-    else if (right == 6 || right == 7)
-        closing = " въпроса и оценката Ви е Отличен (6)";
-    return "Отговорихте правилно на " + std::to_string(right) + closing;
+    constexpr std::array<const char *, 8> kGrades{"Слаб (2)",    "Слаб (2)",   "Слаб (2)",
+                                                  "Среден (3)",  "Добър (4)",  "Мн. добър (5)",
+                                                  "Отличен (6)", "Отличен (6)"};
+    return "Отговорихте правилно на " + std::to_string(right) + " въпроса и оценката Ви е " +
+           kGrades.at(static_cast<std::size_t>(right));
 }
 
 class PhaseModel

@@ -186,8 +186,7 @@ private:
         m_startCalls.insert(m_startCalls.end(), machine.startsTried.begin(),
                             machine.startsTried.end());
         if (machine.message)
-            m_expectedMessages.push_back(
-                {std::string(SysInfoLauncher::kUnavailable), "", MessageIcon::None});
+            m_expectedMessages.push_back({zelvarin::testing::kUnavailable, "", MessageIcon::None});
     }
 
     // A fresh machine, and a fresh record of what the launcher did on it.

@@ -67,11 +67,9 @@ private slots:
             QCOMPARE(command(2)->isEnabled(), step < 6);
             QVERIFY(!command(1)->isEnabled());
         }
-        QCOMPARE(m_messages.shown.size(), std::size_t{1});
-        QCOMPARE(m_messages.shown[0].text,
-                 std::string("Отговорихте правилно на 4 въпроса и оценката Ви е Добър (4)"));
-        QCOMPARE(m_messages.shown[0].title, std::string("Резултат"));
-        QVERIFY(m_messages.shown[0].icon == MessageIcon::Information);
+        QVERIFY(m_messages.shown ==
+                (std::vector<Shown>{{"Отговорихте правилно на 4 въпроса и оценката Ви е Добър (4)",
+                                     "Резултат", MessageIcon::Information}}));
 
         QCOMPARE(visibleFrames(*m_form), 0);
         for (int k = 0; k < 7; ++k) {
@@ -143,10 +141,8 @@ private slots:
         newTestAsking(kAsked);
         const ViewState before = engine().view();
         click(command(1));
-        QCOMPARE(m_messages.shown.size(), std::size_t{1});
-        QCOMPARE(m_messages.shown[0].text, std::string("Не сте отговорили на текущия въпрос!"));
-        QCOMPARE(m_messages.shown[0].title, std::string());
-        QVERIFY(m_messages.shown[0].icon == MessageIcon::Error);
+        QVERIFY(m_messages.shown == (std::vector<Shown>{{"Не сте отговорили на текущия въпрос!", "",
+                                                         MessageIcon::Error}}));
         QVERIFY(engine().view() == before);
         QVERIFY(command(1)->isEnabled());
         QVERIFY(m_form->page().frame(kAsked[0])->isEnabled());
