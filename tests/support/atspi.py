@@ -43,7 +43,8 @@ def application(pid):
             except Exception:  # an application that went away meanwhile
                 pass
         return None
-    return wait_until(on_the_bus, 20) or sys.exit("the quiz never appeared on the accessibility bus")
+    return (wait_until(on_the_bus, 20)
+            or sys.exit("the quiz never appeared on the accessibility bus"))
 
 
 def walk(node):
