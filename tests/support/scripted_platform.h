@@ -88,6 +88,21 @@ public:
         std::sort(closed.begin(), closed.end());
         return handedOut == closed;
     }
+    // The rules every use of the registry keeps, whatever comes of it: keys opened below
+    // HKEY_LOCAL_MACHINE with options 0 for reading, values read into 1024 bytes all NUL,
+    // every key closed once. The first rule broken, or nothing.
+    std::string brokenRegistryRule() const
+    {
+        for (const OpenCall &o : opens) {
+            if (o.root != kHKeyLocalMachine || o.options != 0 || o.access != kKeyRead)
+                return o.subKey + " opened otherwise than below HKEY_LOCAL_MACHINE for reading";
+        }
+        for (const QueryCall &q : queries) {
+            if (q.bufferSize != 1024 || !q.bufferAllNul)
+                return q.valueName + " read otherwise than into 1024 bytes all NUL";
+        }
+        return everyOpenedKeyClosedOnce() ? "" : "a key left open or closed twice";
+    }
     void forgetCalls()
     {
         opens.clear();

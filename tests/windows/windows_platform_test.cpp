@@ -44,10 +44,11 @@ public:
         return systemFolderInstead.value_or(real.systemFolder());
     }
 
-    // Every opened key was closed once, the system took the close, and the handle is gone.
+    // The registry used by its rules (opened for reading, every key closed once, the system
+    // taking the close), and every handle gone.
     void expectAllClosed() const
     {
-        EXPECT_TRUE(everyOpenedKeyClosedOnce());
+        EXPECT_EQ(brokenRegistryRule(), "");
         for (const OpenCall &open : opens)
             EXPECT_FALSE(open.opened && isOpenHandle(open.key));
     }
@@ -187,9 +188,8 @@ TEST_P(WineRegistryValue, GivesTheSameOutcomeAsTheScriptedRegistry)
     std::string keyVal = c.keyValIn;
     EXPECT_EQ(readTestValue(launcher, keyVal), expected);
     EXPECT_EQ(keyVal, expectedText);
-    ASSERT_EQ(platform.opens.size(), 1U);
-    EXPECT_EQ(platform.opens[0].access, 0x20019U);
-    platform.expectAllClosed();
+    EXPECT_EQ(platform.opens.size(), 1U);
+    platform.expectAllClosed(); // opened for reading
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, WineRegistryValue, ::testing::ValuesIn(valueCases()),
