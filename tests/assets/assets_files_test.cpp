@@ -26,27 +26,30 @@ QString assetPath(const char *name)
     return QStringLiteral(ZELVARIN_ASSETS_DIR "/") + QString::fromLatin1(name);
 }
 
-struct BmpHeader
-{
-    std::uint32_t fileSize, pixelOffset, infoSize, bitsPerPixel, compression, coloursUsed;
-    std::int32_t width, height;
-};
-
-BmpHeader bmpHeader(const QByteArray &bytes)
-{
-    return {le32(bytes, 2),
-            le32(bytes, 10),
-            le32(bytes, 14),
-            le16(bytes, 28),
-            le32(bytes, 30),
-            le32(bytes, 46),
-            static_cast<std::int32_t>(le32(bytes, 18)),
-            static_cast<std::int32_t>(le32(bytes, 22))};
-}
-
 int rowBytes(int width, int bitsPerPixel)
 {
     return (width * bitsPerPixel + 31) / 32 * 4;
+}
+
+// An uncompressed BMP of that size and depth, stored bottom-up (a positive height, as every
+// Windows program expects), its pixels right after the header and the palette (none above 8
+// bits), and nothing after them.
+void expectBmp(const QString &path, int width, int height, std::uint32_t bits)
+{
+    const QByteArray bytes = readAll(path);
+    ASSERT_GE(bytes.size(), 54) << path.toStdString();
+    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+    EXPECT_EQ(le32(bytes, 2), static_cast<std::uint32_t>(bytes.size()));
+    EXPECT_EQ(le32(bytes, 14), 40u);
+    EXPECT_EQ(static_cast<std::int32_t>(le32(bytes, 18)), width);
+    EXPECT_EQ(static_cast<std::int32_t>(le32(bytes, 22)), height);
+    EXPECT_EQ(le16(bytes, 28), bits);
+    EXPECT_EQ(le32(bytes, 30), 0u);
+    const std::uint32_t used = le32(bytes, 46);
+    const std::uint32_t colours = bits > 8 ? 0 : used == 0 ? 1U << bits : used;
+    EXPECT_LE(colours, 256u);
+    EXPECT_EQ(le32(bytes, 10), 54 + 4 * colours);
+    EXPECT_EQ(bytes.size(), static_cast<int>(54 + 4 * colours) + rowBytes(width, bits) * height);
 }
 
 bool isBlue(QRgb pixel)
@@ -89,19 +92,7 @@ private:
 
 TEST_P(Screenshot, IsAnUncompressed24BitBmpOfTheFrameSize)
 {
-    const QByteArray bytes = readAll(path());
-    ASSERT_GE(bytes.size(), 54) << path().toStdString();
-    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
-    const BmpHeader header = bmpHeader(bytes);
-    EXPECT_EQ(header.fileSize, static_cast<std::uint32_t>(bytes.size()));
-    EXPECT_EQ(header.infoSize, 40u);
-    EXPECT_EQ(header.width, width());
-    // Positive: rows stored bottom-up, as every Windows program expects.
-    EXPECT_EQ(header.height, height());
-    EXPECT_EQ(header.bitsPerPixel, 24u);
-    EXPECT_EQ(header.compression, 0u);
-    EXPECT_EQ(header.pixelOffset, 54u); // no palette
-    EXPECT_EQ(bytes.size(), 54 + rowBytes(width(), 24) * height());
+    expectBmp(path(), width(), height(), 24);
 }
 
 TEST_P(Screenshot, LoadsWithABlueTopAndTheBeigeBodyOfXp)
@@ -277,19 +268,7 @@ protected:
 
 TEST_P(MarkerFace, IsAn8BitBmpWithAPaletteOf80By90)
 {
-    const QByteArray bytes = readAll(path());
-    ASSERT_GE(bytes.size(), 54);
-    EXPECT_EQ(bytes.left(2), QByteArray("BM"));
-    const BmpHeader header = bmpHeader(bytes);
-    EXPECT_EQ(header.fileSize, static_cast<std::uint32_t>(bytes.size()));
-    EXPECT_EQ(header.width, 80);
-    EXPECT_EQ(header.height, 90);
-    EXPECT_EQ(header.bitsPerPixel, 8u);
-    EXPECT_EQ(header.compression, 0u);
-    const std::uint32_t colours = header.coloursUsed == 0 ? 256 : header.coloursUsed;
-    EXPECT_LE(colours, 256u);
-    EXPECT_EQ(header.pixelOffset, 14 + 40 + 4 * colours);
-    EXPECT_EQ(bytes.size(), static_cast<int>(header.pixelOffset) + rowBytes(80, 8) * 90);
+    expectBmp(path(), 80, 90, 8);
 }
 
 TEST_P(MarkerFace, IsAYellowFaceOnWhite)

@@ -47,7 +47,7 @@ TEST_P(GetKeyValueOfStoredValue, GivesTheTableOutcomeAndClosesTheKey)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueOfStoredValue, ::testing::ValuesIn(valueCases()),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         byName);
 
 // GetKeyValue when there is nothing to read.
 
@@ -118,8 +118,7 @@ TEST_P(StartSysInfoScenario, LooksUpTestsStartsAndReportsAsDescribed)
     EXPECT_EQ(platform.brokenRegistryRule(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Launch, StartSysInfoScenario, ::testing::ValuesIn(scenarios()),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Launch, StartSysInfoScenario, ::testing::ValuesIn(scenarios()), byName);
 
 // Here, and for the message below, the names are spelt out: elsewhere the tests take them
 // from the launcher.

@@ -117,11 +117,6 @@ struct ToolChoice
     std::vector<std::string> path = {"@bin 0", "@bin 1"};
 };
 
-std::ostream &operator<<(std::ostream &out, const ToolChoice &c)
-{
-    return out << c.name;
-}
-
 class PortableToolChoice : public PortablePlatform, public ::testing::WithParamInterface<ToolChoice>
 {};
 
@@ -175,12 +170,12 @@ INSTANTIATE_TEST_SUITE_P(Tools, PortableToolChoice, ::testing::ValuesIn(std::vec
     {"EmptyEntrySkipped",
      {exe("./hardinfo2"), found("bin 1/gnome-system-monitor")}, {"", "@bin 1"}},
     {"OnlyRelativeEntries", {exe("./hardinfo2"), exe("sub/hardinfo")}, {".", "sub", ""}}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    byName);
 // clang-format on
 
 // The registry around that one value.
 
-TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
+TEST_F(PortablePlatform, RegistryHoldsOnlyTheToolsKeyForReading)
 {
     place(exe("bin 0/hardinfo"));
     RegKey key{};
@@ -191,8 +186,10 @@ TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
     EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, R"(software\microsoft\shared tools\msinfo)",
                                     0, kKeyRead, key),
               kErrorFileNotFound);
+    EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, 0x2003F, key),
+              kErrorAccessDenied);
 
-    ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, key), kErrorSuccess);
+    ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, 0x20019, key), kErrorSuccess);
     std::array<std::uint8_t, 16> buffer{};
     std::uint32_t size = buffer.size();
     std::uint32_t type = 0;
@@ -201,35 +198,9 @@ TEST_F(PortablePlatform, RegistryHoldsNoOtherKeyOrValue)
     EXPECT_EQ(platform.regCloseKey(key), kErrorSuccess);
 }
 
-TEST_F(PortablePlatform, SmallBufferGetsMoreDataAndTheSizeNeeded)
+TEST_F(PortablePlatform, SmallBufferGetsMoreDataAndAClosedKeyIsGone)
 {
     const std::string tool = place(exe("bin 0/hardinfo"));
-    RegKey key{};
-    ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, key), kErrorSuccess);
-    std::array<std::uint8_t, 4> buffer{};
-    std::uint32_t size = buffer.size();
-    std::uint32_t type = 0;
-    EXPECT_EQ(platform.regQueryValueEx(key, kToolValue, type, buffer.data(), size), kErrorMoreData);
-    EXPECT_EQ(size, tool.size() + 1);
-    size = 0;
-    EXPECT_EQ(platform.regQueryValueEx(key, kToolValue, type, nullptr, size), kErrorSuccess);
-    EXPECT_EQ(size, tool.size() + 1);
-    EXPECT_EQ(platform.regCloseKey(key), kErrorSuccess);
-}
-
-TEST_F(PortablePlatform, KeyOpensForReadingOnly)
-{
-    place(exe("bin 0/hardinfo"));
-    RegKey key{};
-    EXPECT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, 0x2003F, key),
-              kErrorAccessDenied);
-    ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, 0x20019, key), kErrorSuccess);
-    EXPECT_EQ(platform.regCloseKey(key), kErrorSuccess);
-}
-
-TEST_F(PortablePlatform, ClosedKeyIsGone)
-{
-    place(exe("bin 0/hardinfo"));
     RegKey first{};
     RegKey second{};
     ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, first),
@@ -237,11 +208,19 @@ TEST_F(PortablePlatform, ClosedKeyIsGone)
     ASSERT_EQ(platform.regOpenKeyEx(kHKeyLocalMachine, kToolKey, 0, kKeyRead, second),
               kErrorSuccess);
     EXPECT_NE(first, second);
+    std::array<std::uint8_t, 1024> buffer{};
+    std::uint32_t size = 4;
+    std::uint32_t type = 0;
+    EXPECT_EQ(platform.regQueryValueEx(first, kToolValue, type, buffer.data(), size),
+              kErrorMoreData);
+    EXPECT_EQ(size, tool.size() + 1);
+    size = 0;
+    EXPECT_EQ(platform.regQueryValueEx(first, kToolValue, type, nullptr, size), kErrorSuccess);
+    EXPECT_EQ(size, tool.size() + 1);
+
     EXPECT_EQ(platform.regCloseKey(first), kErrorSuccess);
     EXPECT_EQ(platform.regCloseKey(first), kErrorInvalidHandle);
-    std::array<std::uint8_t, 1024> buffer{};
-    std::uint32_t size = buffer.size();
-    std::uint32_t type = 0;
+    size = buffer.size();
     EXPECT_EQ(platform.regQueryValueEx(first, kToolValue, type, buffer.data(), size),
               kErrorInvalidHandle);
     EXPECT_EQ(platform.regQueryValueEx(second, kToolValue, type, buffer.data(), size),
@@ -280,10 +259,7 @@ TEST_F(PortablePlatform, StartOfWhatCannotRunFails)
     EXPECT_FALSE(platform.startProgram(in("bin 0/missing"), kShowNormal));
     EXPECT_FALSE(platform.startProgram(place(file("bin 0/plain")), kShowNormal));
     EXPECT_FALSE(platform.startProgram("", kShowNormal));
-}
-
-TEST_F(PortablePlatform, BareNameIsNotLookedUpOnThePath)
-{
+    // A bare name is not looked up on the PATH.
     place(exe("bin 0/hardinfo"));
     EXPECT_FALSE(platform.startProgram("hardinfo", kShowNormal));
 }

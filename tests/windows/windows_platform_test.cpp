@@ -192,8 +192,7 @@ TEST_P(WineRegistryValue, GivesTheSameOutcomeAsTheScriptedRegistry)
     platform.expectAllClosed(); // opened for reading
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, WineRegistryValue, ::testing::ValuesIn(valueCases()),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, WineRegistryValue, ::testing::ValuesIn(valueCases()), byName);
 
 TEST_F(WineRegistry, MissingKeyAndMissingValueAreNotRead)
 {
@@ -258,11 +257,6 @@ struct WineLaunch
     bool message;
 };
 
-std::ostream &operator<<(std::ostream &out, const WineLaunch &c)
-{
-    return out << c.name;
-}
-
 class WineLaunchScenario : public WineRegistry, public ::testing::WithParamInterface<WineLaunch>
 {};
 
@@ -311,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(Launch, WineLaunchScenario, ::testing::Values(
     WineLaunch{"SecondLocationsTrailingBackslashKeptDoubled", R"(\sys info\MSINFO32.EXE)",
                nullptr, R"(\sys info\)", kBoth, {R"(\sys info\\MSINFO32.EXE)"}, false},
     WineLaunch{"FolderWithoutTheToolShowsTheMessage", nullptr, nullptr, "", kBoth, {}, true}),
-    [](const auto &info) { return std::string(info.param.name); });
+    byName);
 // clang-format on
 
 // Wine's own msinfo32.exe, reached through the second location like the real tool.
