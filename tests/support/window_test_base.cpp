@@ -31,8 +31,13 @@ QDialog *WindowTestBase::openAbout() const
 
 void WindowTestBase::cleanup()
 {
-    if (m_form && aboutWindow() != nullptr)
+    if (aboutWindow() != nullptr) {
+        // However a test left About, closing it hands the main window back.
         aboutWindow()->close();
+        settle();
+        QVERIFY(aboutWindow() == nullptr && m_form->isEnabled());
+        QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
+    }
     m_form.reset();
     settle();
     for (const QWidget *w : QApplication::topLevelWidgets())

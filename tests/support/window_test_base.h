@@ -77,8 +77,8 @@ protected:
 
 protected slots:
     void init();
-    // Closes About where the test left it open, and checks that no window of the program is
-    // left on the screen once the main window has gone.
+    // Closes About where the test left it open and checks that the main window is usable and
+    // active again; then that no window of the program is left once the main window has gone.
     void cleanup();
 
 private:

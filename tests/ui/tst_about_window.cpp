@@ -27,18 +27,6 @@ private:
     }
 
 private slots:
-    // However a test left About, closing it hands the main window back.
-    void cleanup()
-    {
-        if (aboutWindow() != nullptr)
-            aboutWindow()->close();
-        settle();
-        QVERIFY(aboutWindow() == nullptr);
-        QVERIFY(m_form->isEnabled());
-        QTRY_COMPARE(QApplication::activeWindow(), m_form.get());
-        WindowTestBase::cleanup();
-    }
-
     void loadStepFillsCaptionTitleAndVersion()
     {
         QDialog *about = openAbout();
