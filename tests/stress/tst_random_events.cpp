@@ -550,8 +550,8 @@ private:
                        m_platform.starts.back().showCommand == 1,
                    QStringLiteral("started ") +
                        QString::fromStdString(m_platform.starts.back().path));
-        expect(m_platform.everyOpenedKeyClosedOnce(),
-               QStringLiteral("a registry key left open or closed twice"));
+        expect(m_platform.brokenRegistryRule().empty(),
+               QString::fromStdString(m_platform.brokenRegistryRule()));
 
         // The main window is disabled exactly while the About window is open.
         QDialog *a = aboutWindow();

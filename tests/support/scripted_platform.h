@@ -69,25 +69,6 @@ public:
             paths.push_back(call.path);
         return paths;
     }
-    // Every key handed out was closed exactly once, the platform took every close, and
-    // nothing else was closed.
-    bool everyOpenedKeyClosedOnce() const
-    {
-        std::vector<RegKey> handedOut;
-        for (const OpenCall &call : opens) {
-            if (call.opened)
-                handedOut.push_back(call.key);
-        }
-        std::vector<RegKey> closed;
-        for (const CloseCall &call : closes) {
-            if (call.status != kErrorSuccess)
-                return false;
-            closed.push_back(call.key);
-        }
-        std::sort(handedOut.begin(), handedOut.end());
-        std::sort(closed.begin(), closed.end());
-        return handedOut == closed;
-    }
     // The rules every use of the registry keeps, whatever comes of it: keys opened below
     // HKEY_LOCAL_MACHINE with options 0 for reading, values read into 1024 bytes all NUL,
     // every key closed once. The first rule broken, or nothing.
@@ -101,7 +82,21 @@ public:
             if (q.bufferSize != 1024 || !q.bufferAllNul)
                 return q.valueName + " read otherwise than into 1024 bytes all NUL";
         }
-        return everyOpenedKeyClosedOnce() ? "" : "a key left open or closed twice";
+        // Every key handed out closed exactly once, every close taken, nothing else closed.
+        std::vector<RegKey> handedOut;
+        for (const OpenCall &call : opens) {
+            if (call.opened)
+                handedOut.push_back(call.key);
+        }
+        std::vector<RegKey> closed;
+        for (const CloseCall &call : closes) {
+            if (call.status != kErrorSuccess)
+                return "a close refused";
+            closed.push_back(call.key);
+        }
+        std::sort(handedOut.begin(), handedOut.end());
+        std::sort(closed.begin(), closed.end());
+        return handedOut == closed ? "" : "a key left open or closed twice";
     }
     void forgetCalls()
     {
