@@ -123,11 +123,11 @@ inline const std::string kSystem = R"(C:\Windows\system32)";
 inline const std::string kInSystem = R"(C:\Windows\system32\MSINFO32.EXE)";
 
 // A value of the first (tool) or the second (folder) location, stored as given.
-inline Fact toolValue(std::uint32_t type, std::string data)
+inline Fact toolValue(std::uint32_t type, const std::string &data)
 {
     return [=](ScriptedPlatform &p) { p.setValue(kToolKey, kToolValue, type, data); };
 }
-inline Fact folderValue(std::uint32_t type, std::string data)
+inline Fact folderValue(std::uint32_t type, const std::string &data)
 {
     return [=](ScriptedPlatform &p) { p.setValue(kFolderKey, kFolderValue, type, data); };
 }

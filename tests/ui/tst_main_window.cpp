@@ -233,7 +233,7 @@ private slots:
     // Both are read while the window is built, the background on a second thread.
     void backgroundAndIconAreTheFiles()
     {
-        QWidget *client = child<QWidget>(*m_form, QStringLiteral("Form1Client"));
+        auto *client = child<QWidget>(*m_form, QStringLiteral("Form1Client"));
         QImage drawn(client->size(), QImage::Format_RGB32);
         client->render(&drawn, {}, {}, QWidget::DrawWindowBackground); // without the controls
         const QImage file(QStringLiteral(":/assets/background.jpg"));
