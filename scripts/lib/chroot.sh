@@ -37,6 +37,13 @@ chroot_up() {
         mount --bind -o ro "$checkout" "$CHROOT_ROOT/zelvarin"
 }
 
+# chroot_bind FOLDER PATH [ro]: FOLDER of this machine at PATH in the chroot (made if missing),
+# writable unless ro is given; chroot_down unmounts it.
+chroot_bind() {
+    mkdir -p "$CHROOT_ROOT$2" && mount --bind "$1" "$CHROOT_ROOT$2" &&
+        { [ "${3:-}" != ro ] || mount -o remount,bind,ro "$CHROOT_ROOT$2"; }
+}
+
 # chroot_run COMMAND [ARGS...]: runs COMMAND in the chroot in a bare environment, from /zelvarin.
 chroot_run() {
     chroot "$CHROOT_ROOT" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root \
@@ -53,10 +60,9 @@ chroot_down() {
     done
     # shellcheck disable=SC2086
     [ -z "$pids" ] || kill -9 $pids 2>/dev/null || true
-    local mount
-    for mount in zelvarin dev proc; do
-        umount -R "$CHROOT_ROOT/$mount" 2>/dev/null || true
-    done
+    # Every mount below the root, deepest first (the checkout, /dev, /proc, chroot_bind's).
+    awk -v root="$CHROOT_ROOT/" 'index($2, root) == 1 { print $2 }' /proc/mounts | sort -r |
+        while read -r mount; do umount -l "$mount" 2>/dev/null || true; done
     umount "$CHROOT_ROOT" 2>/dev/null || true
     # Never remove a folder that still has something mounted below it: that would be the
     # checkout or this machine's /dev.
