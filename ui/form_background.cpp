@@ -26,8 +26,15 @@ FormBackground::FormBackground(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1Client"));
     setFixedSize(kClientSize);
-    m_decoding = std::async(std::launch::async, readVisiblePart,
-                            QStringLiteral(":/assets/background.jpg"), size());
+    // In a browser the program has no threads (Qt for WebAssembly is built without them, so
+    // that any web server can serve it): there the picture is decoded at the first paint.
+#ifdef Q_OS_WASM
+    constexpr auto decodeWhen = std::launch::deferred;
+#else
+    constexpr auto decodeWhen = std::launch::async;
+#endif
+    m_decoding = std::async(decodeWhen, readVisiblePart, QStringLiteral(":/assets/background.jpg"),
+                            size());
 }
 
 void FormBackground::paintEvent(QPaintEvent *event)
