@@ -9,7 +9,7 @@ JOBS       ?= $(shell nproc)
 .PHONY: all run test soak tidy build configure deps-build deps-test artwork screenshots clean \
         screenshots-windows check-windows windows check-windows-gui bench package check-package \
         sanitize fuzz check-reproducible check-debian13 check-labwc package-arm64 check-arm64 \
-        window-layout
+        window-layout web check-web
 
 all: build
 
@@ -94,7 +94,9 @@ check-windows-gui: windows window-layout
 
 # Start-up, peak memory and reaction times, measured side by side in one run as ratios to a
 # bare Qt window (Release, in its own folder); then the
-# start-up of the Windows program under Wine against a bare window on the same static Qt.
+# start-up of the Windows program under Wine against a bare window on the same static Qt; then
+# the web build in chromium: the first visit's size, its start-up against a bare Qt window on
+# the same page, and Next question's reaction.
 # Ends with key: value lines; docs/performance.md keeps the figures.
 BENCH_BUILD      ?= build-bench
 WINE_BENCH_BUILD ?= build-wine-bench
@@ -106,6 +108,10 @@ bench: deps-build
 	python3 bench/run_bench.py $(BENCH_BUILD)/bench
 	JOBS=$(JOBS) scripts/build-windows --bench $(WINE_BENCH_BUILD)
 	python3 bench/wine_startup.py $(WINE_BENCH_BUILD)/cmake/bench
+	JOBS=$(JOBS) scripts/build-web --bench $(WEB_BUILD)
+	@scripts/ensure-packages @check-web
+	cd tests/web && npm ci --no-audit --no-fund --silent
+	node bench/web_bench.mjs $(WEB_BUILD)
 
 # The Debian package $(PACKAGE_BUILD)/zelvarin_<version>_<arch>.deb and SHA256SUMS, made by
 # CPack from a build for /usr in its own folder.
@@ -163,16 +169,31 @@ check-arm64: package-arm64
 	ctest --test-dir $(PACKAGE_BUILD_ARM64) --output-on-failure -j $(JOBS) -E '$(ARM64_LEFT_OUT)'
 	scripts/check-in-chroot trixie $(PACKAGE_BUILD_ARM64)/zelvarin_*_arm64.deb
 
+# The program for a browser, built with Debian 13's emscripten in a Debian 13 chroot against a
+# Qt for WebAssembly built once from Debian 13's qt6-base source and kept in /var/cache/zelvarin
+# (about 10 minutes on 2 idle cores): $(WEB_BUILD)/zelvarin/, the folder any web server serves,
+# zelvarin-web-<version>.zip, the source archive and SHA256SUMS. Root only (it mounts a chroot).
+WEB_BUILD ?= build-web
+web:
+	@JOBS=$(JOBS) scripts/build-web $(WEB_BUILD)
+
+# The web build in Debian's chromium, headless, driven by playwright-core (tests/web), its
+# windows compared with the X11 build's.
+check-web: web build
+	@scripts/ensure-packages @check-web
+	scripts/check-web $(WEB_BUILD) $(BUILD)
+
 # The last commit built again by Debian's reprotest from a clean clone, with the folder, clock,
 # time zone, locale, umask, HOME, PATH, CPUs, host name and file order varied: the .deb,
-# zelvarin.exe, the setup, the MSI, the portable zip and the arm64 .deb must come out the same,
-# byte for byte, as in $(PACKAGE_BUILD), $(WINDOWS_BUILD) and $(PACKAGE_BUILD_ARM64) (a clean
-# clone where the checkout has uncommitted changes); diffoscope shows any difference. A few
-# minutes once the static Qt is there.
+# zelvarin.exe, the setup, the MSI, the portable zip, the arm64 .deb and the web zip with its
+# source archive must come out the same, byte for byte, as in $(PACKAGE_BUILD),
+# $(WINDOWS_BUILD), $(PACKAGE_BUILD_ARM64) and $(WEB_BUILD) (a clean clone where the checkout
+# has uncommitted changes); diffoscope shows any difference. A few minutes once the static Qts
+# are there.
 check-reproducible:
 	@scripts/ensure-packages @package
 	@scripts/ensure-cross-packages arm64
-	@JOBS=$(JOBS) scripts/check-reproducible $(PACKAGE_BUILD) $(WINDOWS_BUILD) $(PACKAGE_BUILD_ARM64)
+	@JOBS=$(JOBS) scripts/check-reproducible $(PACKAGE_BUILD) $(WINDOWS_BUILD) $(PACKAGE_BUILD_ARM64) $(WEB_BUILD)
 
 # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer (LeakSanitizer on), in
 # build-sanitize/; any report fails its test.
