@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
 
     probe.markWindowBuilt();
     probe.watch(&window);
-    window.show();
+    // Normal, not show(): in a browser Qt shows a main window full-page otherwise.
+    window.showNormal();
     const int rc = QApplication::exec();
     probe.report();
     return rc;
