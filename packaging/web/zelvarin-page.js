@@ -73,6 +73,17 @@
         }
     });
 
+    // Qt makes its screen, in a shadow root, when the program starts.
+    const screenWatch = new MutationObserver(() => {
+        if (!qtRoot())
+            return;
+        screenWatch.disconnect();
+        switchWatch.observe(qtRoot(), { childList: true, subtree: true });
+        mirrorWatch.observe(qtRoot(), { childList: true, subtree: true, characterData: true, attributeFilter: ['checked'] });
+        pressScreenReaderSwitch();
+    });
+    screenWatch.observe(screenElement, { childList: true });
+
     function showMessage(which) {
         message.hidden = which === null;
         document.getElementById('loading').hidden = which !== 'loading';
@@ -101,13 +112,7 @@
                     // The program brings its fonts; the computer's are neither asked for nor used.
                     localFonts: { familiesCollection: 'NoFontFamilies' },
                     entryFunction: window.zelvarin_entry,
-                    onLoaded: () => {
-                        showMessage(null);
-                        switchWatch.observe(qtRoot(), { childList: true, subtree: true });
-                        mirrorWatch.observe(qtRoot(), { childList: true, subtree: true, characterData: true,
-                                                        attributeFilter: ['checked'] });
-                        pressScreenReaderSwitch();
-                    },
+                    onLoaded: () => showMessage(null),
                     onExit: () => document.dispatchEvent(new Event('zelvarin-ended')),
                 },
             });
