@@ -15,7 +15,8 @@ namespace {
 // compiled into the program, the same files the desktop build draws with.
 void loadFonts()
 {
-    for (const char *file : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
+    for (const char *file :
+         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
         if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0)
             qWarning("The font %s could not be loaded", file);
     }
@@ -47,7 +48,8 @@ void centreWindowsOn(const QScreen &screen)
 void tellPageWhenEnded()
 {
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [] {
-        emscripten::val event = emscripten::val::global("Event").new_(std::string("zelvarin-ended"));
+        emscripten::val event =
+            emscripten::val::global("Event").new_(std::string("zelvarin-ended"));
         emscripten::val::global("document").call<void>("dispatchEvent", event);
     });
 }

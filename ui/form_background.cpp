@@ -33,8 +33,8 @@ FormBackground::FormBackground(QWidget *parent)
 #else
     constexpr auto decodeWhen = std::launch::async;
 #endif
-    m_decoding = std::async(decodeWhen, readVisiblePart, QStringLiteral(":/assets/background.jpg"),
-                            size());
+    m_decoding =
+        std::async(decodeWhen, readVisiblePart, QStringLiteral(":/assets/background.jpg"), size());
 }
 
 void FormBackground::paintEvent(QPaintEvent *event)
