@@ -184,7 +184,7 @@ check-web: web build
 	scripts/check-web $(WEB_BUILD) $(BUILD)
 
 # The last commit built again by Debian's reprotest from a clean clone, with the folder, clock,
-# time zone, locale, umask, HOME, PATH, CPUs, host name and file order varied: the .deb,
+# time zone, locale, umask, HOME, PATH, CPUs, kernel version and file order varied: the .deb,
 # zelvarin.exe, the setup, the MSI, the portable zip, the arm64 .deb and the web zip with its
 # source archive must come out the same, byte for byte, as in $(PACKAGE_BUILD),
 # $(WINDOWS_BUILD), $(PACKAGE_BUILD_ARM64) and $(WEB_BUILD) (a clean clone where the checkout
