@@ -35,7 +35,10 @@ export_source_date_epoch() {
 forget_older_resources() {
     local stamp=$1/.source-date-epoch
     [ "$(cat "$stamp" 2>/dev/null)" != "$SOURCE_DATE_EPOCH" ] || return 0
-    find "$1" -path '*/.rcc/qrc_*.cpp' -delete
+    # Qt 6.4 writes rcc's output under .rcc/, Qt 6.8 (the web build's) under .qt/rcc/, beside
+    # the qrc_*_init.cpp that configuring writes, which has no rule to be made again.
+    find "$1" \( -path '*/.rcc/qrc_*.cpp' -o -path '*/.qt/rcc/qrc_*.cpp' \) ! -name '*_init.cpp' \
+        -delete
     find "$1" \( -name '*.exe' -o -name '*.dll' \) -not -path '*/CMakeFiles/*' -delete
     echo "$SOURCE_DATE_EPOCH" >"$stamp"
 }
