@@ -50,8 +50,8 @@ const boxSays = (page, text) => page.locator('.qt-window:not(.inactive)', {
     has: page.locator('.qt-window-a11y-container textarea[aria-hidden=false]').filter({ hasText: text }),
 }).first().waitFor({ state: 'attached', timeout: 10000 }).then(() => true, () => false);
 // Whether the box over the main window comes to be closed.
-const boxGone = page => page.waitForFunction(() => document.querySelector('#qt-shadow-container').shadowRoot
-    .querySelectorAll('.qt-window').length === 1, null, { timeout: 10000 }).then(() => true, () => false);
+const boxGone = (page, windowsLeft = 1) => page.waitForFunction(left => document.querySelector('#qt-shadow-container')
+    .shadowRoot.querySelectorAll('.qt-window').length === left, windowsLeft, { timeout: 10000 }).then(() => true, () => false);
 // The answers on view, in order, each with whether it is right.
 const radios = page => page.locator('input[type=radio][aria-hidden=false]');
 const answersOnView = page => radios(page).evaluateAll(all => all.map(radio => radio.textContent))
@@ -142,6 +142,9 @@ for (const [options, right, press] of [
     await page.keyboard.press('Alt+S');
     check('Alt+S in About gives the System Info box', await boxSays(page, 'System Information Is Unavailable At This Time'));
     await page.keyboard.press('Enter');
+    // The keys go to About again once Qt has made it the active window after the box.
+    check('Enter closes the System Info box and About is active again', await boxGone(page, 2) &&
+          await onTop(page, 'About Zelvarin'));
     await page.keyboard.press('Escape');
     check('Esc closes About', await onTop(page, 'Zelvarin'));
     await contents(page).screenshot({ path: `${pictures}/web-main.png` });
