@@ -1,5 +1,5 @@
-// window_layout FILE: writes, as JSON, where the program puts what the Windows GUI check clicks and reads
-// (tests/windows/gui_scenario.py): the main window's client area, its buttons, result slots,
+// window_layout FILE: writes, as JSON, where the program puts what the Windows GUI check clicks and
+// reads (tests/windows/gui_scenario.py): the main window's client area, its buttons, result slots,
 // labels and question frame, each question's screenshot, answers and key, and About's size
 // and controls. Places are in pixels, [left, top, width, height], relative to the client area
 // (About's to About). Read from the real windows, made as the program makes them.
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
 
     QStringList controls{QStringLiteral("Command1"), QStringLiteral("Command2"),
                          QStringLiteral("Command3"), QStringLiteral("Command4"),
-                         QStringLiteral("Label2"), QStringLiteral("Label3")};
+                         QStringLiteral("Label2"),   QStringLiteral("Label3")};
     for (int k = 0; k < kStepCount; ++k)
         controls << QStringLiteral("Box(%1)").arg(k);
 
@@ -85,10 +85,12 @@ int main(int argc, char *argv[])
         QJsonArray options;
         for (const QRect &option : layout.options)
             options.append(place(option));
-        questions.append(QJsonObject{
-            {QStringLiteral("screenshot"), QJsonArray{layout.screenshot.x(), layout.screenshot.y()}},
-            {QStringLiteral("options"), options},
-            {QStringLiteral("key"), QString::fromUtf8(QuestionBank[static_cast<std::size_t>(q)].key)}});
+        questions.append(
+            QJsonObject{{QStringLiteral("screenshot"),
+                         QJsonArray{layout.screenshot.x(), layout.screenshot.y()}},
+                        {QStringLiteral("options"), options},
+                        {QStringLiteral("key"),
+                         QString::fromUtf8(QuestionBank[static_cast<std::size_t>(q)].key)}});
     }
 
     if (auto *item = window.findChild<QAction *>(QStringLiteral("mnuAbout")))
@@ -102,9 +104,10 @@ int main(int argc, char *argv[])
         std::fputs("window_layout: the About item opened no About window\n", stderr);
         return 1;
     }
-    const QStringList aboutControls{QStringLiteral("lblTitle"),      QStringLiteral("lblVersion"),
-                                    QStringLiteral("lblDescription"), QStringLiteral("lblDisclaimer"),
-                                    QStringLiteral("cmdOK"),         QStringLiteral("cmdSysInfo")};
+    const QStringList aboutControls{
+        QStringLiteral("lblTitle"),       QStringLiteral("lblVersion"),
+        QStringLiteral("lblDescription"), QStringLiteral("lblDisclaimer"),
+        QStringLiteral("cmdOK"),          QStringLiteral("cmdSysInfo")};
 
     const QJsonObject layout{
         {QStringLiteral("client"), QJsonArray{client.width(), client.height()}},
